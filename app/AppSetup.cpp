@@ -1,0 +1,29 @@
+#include "app/AppSetup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+#include <cstdlib>
+
+void PreferX11Platform()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if ((!platform || !*platform) && std::getenv("WAYLAND_DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+}
+
+void SetupApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("tintwell"));
+    // The title boxes without an icon carry. Not the display name: Qt would
+    // append that to every window title.
+    app.setProperty("applicationTitle", QStringLiteral("Tintwell V1.0"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setDesktopFileName(QStringLiteral("tintwell"));
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+}

@@ -1,0 +1,351 @@
+#include "app/TForm1.h"
+
+#include "app/Widgets.h"
+#include "color/ColorArea.h"
+#include "grab/GrabPage.h"
+#include "help/HelpMenu.h"
+#include "palette/LibraryPage.h"
+#include "palette/PaletteFiles.h"
+#include "palette/PalettePage.h"
+#include "palette/PaletteTools.h"
+#include "platform/Services.h"
+#include "testboard/TestBoard.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+const char* const kKey = "\\software\\tintwell\\";
+
+enum SettingPosition {
+    posLastColor = 0,
+    posLastFileName = 1,
+    posZoomHotKey = 2,
+    posGrabHotKey = 3,
+    posAppPath = 4,
+    posPaletteFolder = 5,
+    posExportFolder = 6,
+};
+
+QWidget* AddPage(QTabWidget* tabs, const char* name, const QString& caption)
+{
+    auto* page = new QWidget;
+    NameControl(page, name, caption);
+    tabs->addTab(page, caption);
+    return page;
+}
+
+} // namespace
+
+TForm1::TForm1(const TAppPaths& paths, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , Paths(paths)
+{
+    mRegistry1.RootKey = rkHKEY_LOCAL_MACHINE;
+    mRegistry1.Key = QString::fromLatin1(kKey);
+    mRegistry1.CanCreate = true;
+    mRegistry1.StoreFolder = Paths.storeFolder;
+    buildFrame();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildFrame()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAccessibleName(QStringLiteral("Tintwell V1.0"));
+    setWindowTitle(QStringLiteral("Tintwell V1.0"));
+    setFixedSize(ClientWidth, ClientHeight);
+
+    upperArea = new QWidget(this);
+    upperArea->setObjectName(QStringLiteral("upperArea"));
+    upperArea->setGeometry(0, 0, ClientWidth, UpperHeight);
+    auto* leftColumn = new QWidget(upperArea);
+    leftColumn->setObjectName(QStringLiteral("leftColumn"));
+    leftColumn->setGeometry(10, 16, 85, 294);
+
+    AdvPageControl1 = new QTabWidget(upperArea);
+    NameControl(AdvPageControl1, "AdvPageControl1", QStringLiteral("Color tools"));
+    AdvPageControl1->setTabPosition(QTabWidget::East);
+    AdvPageControl1->setDocumentMode(true);
+    AdvPageControl1->setUsesScrollButtons(false);
+    AdvPageControl1->setStyleSheet(QStringLiteral("QTabBar { font-size: 10px; } QTabBar::tab { padding: 3px 1px 3px 1px; min-width: 17px; }"));
+    AdvPageControl1->setGeometry(104, 16, 315, 295);
+    pageColorModel = AddPage(AdvPageControl1, "page_colorModel", QStringLiteral("Color Model"));
+    pageGrabColors = AddPage(AdvPageControl1, "page_grabColors", QStringLiteral("Grab Colors"));
+    pageTestBoard = AddPage(AdvPageControl1, "page_testBoard", QStringLiteral("Test Board"));
+    pageSwatchLibrary = AddPage(AdvPageControl1, "page_swatchLibrary", QStringLiteral("Swatch Library"));
+    AdvPageControl1->setCurrentIndex(0);
+
+    lowerArea = new QWidget(this);
+    lowerArea->setObjectName(QStringLiteral("lowerArea"));
+    lowerArea->setGeometry(0, UpperHeight, ClientWidth, LowerHeight);
+    pp_pageControl = new QTabWidget(lowerArea);
+    NameControl(pp_pageControl, "pp_pageControl", QStringLiteral("Palettes"));
+    pp_pageControl->setGeometry(14, 14, 406, 235);
+    pp_pageFile = AddPage(pp_pageControl, "pp_pageFile", QStringLiteral("My Palettes"));
+    pp_pageName = AddPage(pp_pageControl, "pp_pageName", QStringLiteral("untitled"));
+    pp_pageControl->setCurrentIndex(1);
+
+    main_status = new TStatusBar({120, ClientWidth - 122}, this);
+    NameControl(main_status, "main_status", QStringLiteral("Status"));
+    main_status->setGeometry(0, ClientHeight - StatusHeight, ClientWidth, StatusHeight);
+    NameControl(main_status->panel(0), "main_status_panel0", QStringLiteral("Last action"));
+    NameControl(main_status->panel(1), "main_status_panel1", QStringLiteral("Palette name"));
+
+    colorArea = new TColorArea(*this, leftColumn, pageColorModel);
+    grabPage = new TGrabPage(*this, pageGrabColors);
+    testBoard = new TTestBoard(*this, pageTestBoard);
+    libraryPage = new TLibraryPage(*this, pageSwatchLibrary);
+    palettePage = new TPalettePage(*this, pp_pageName);
+    paletteFiles = new TPaletteFiles(*this, pp_pageFile, pp_pageName);
+    paletteTools = new TPaletteTools(*this, pp_pageName);
+    helpMenu = new THelpMenu(*this, lowerArea);
+
+    connect(AdvPageControl1, &QTabWidget::currentChanged, this, &TForm1::AdvPageControl1Change);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        move(avail.center() - QPoint(ClientWidth / 2, ClientHeight / 2));
+    }
+}
+
+QString TForm1::SettingAt(int position) const
+{
+    return SettingsValues.value(position);
+}
+
+QString TForm1::DefaultDataFolder() const
+{
+    if (FolderIsWritable(Paths.programDir))
+        return Paths.programDir;
+    return Paths.userDataDir;
+}
+
+QString TForm1::ColorSettingText(const TRgbColor& c)
+{
+    return QStringLiteral("%1\t%2\t%3").arg(c.Red).arg(c.Green).arg(c.Blue);
+}
+
+bool TForm1::ParseColorSetting(const QString& text, TRgbColor& out)
+{
+    const int tab1 = text.indexOf('\t');
+    const int tab2 = tab1 < 0 ? -1 : text.indexOf('\t', tab1 + 1);
+    if (tab2 < 0)
+        return false;
+    const QString parts[3] = {text.left(tab1), text.mid(tab1 + 1, tab2 - tab1 - 1), text.mid(tab2 + 1)};
+    int v[3];
+    for (int k = 0; k < 3; ++k) {
+        bool ok = false;
+        v[k] = parts[k].trimmed().toInt(&ok, 10);
+        if (!ok || v[k] < 0 || v[k] > 255)
+            return false;
+    }
+    out = {v[0], v[1], v[2]};
+    return true;
+}
+
+// Start-up: build the run's state from the settings of the previous use.
+void TForm1::FormCreate()
+{
+    PointerPicking = false;
+    ModelImage = QImage(ModelImageSize, ModelImageSize, QImage::Format_RGB32);
+    HueStrip = QImage(HueStripWidth, HueStripHeight, QImage::Format_RGB32);
+
+    GrabbedColors.clear();
+    GrabbedSelection = -1;
+
+    testBoard->StartUp();
+
+    TrackerDragging = false;
+    ModelDragging = false;
+
+    pp_pageControl->setCurrentIndex(1);
+
+    SettingsValues.clear();
+    mRegistry1.ReadValues(SettingsValues);
+
+    QString deferredError;
+    if (SettingsValues.isEmpty() || SettingAt(posLastColor).isEmpty()) {
+        // First run: store the defaults, in this order, then read them back.
+        const QString dataFolder = DefaultDataFolder();
+        const QString defaultPalettes = dataFolder + QStringLiteral("MyPalettes");
+        const QString defaultExports = dataFolder + QStringLiteral("ExportPalette");
+        mRegistry1.AddValue(QStringLiteral("lastColor"), QStringLiteral("255\t0\t0"));
+        mRegistry1.AddValue(QStringLiteral("lastFileName"), QStringLiteral("untitled"));
+        mRegistry1.AddValue(QStringLiteral("zoomHotKey"), QStringLiteral("Ctrl+Z"));
+        mRegistry1.AddValue(QStringLiteral("grabHotKey"), QStringLiteral("Ctrl+G"));
+        mRegistry1.AddValue(QStringLiteral("appPath"), Paths.programDir);
+        mRegistry1.AddValue(QStringLiteral("reg_paletteFolder"), defaultPalettes);
+        mRegistry1.AddValue(QStringLiteral("reg_exportFolder"), defaultExports);
+        mRegistry1.WriteValues();
+
+        SettingsValues.clear();
+        mRegistry1.ReadValues(SettingsValues);
+        // A store that could not be written reads back nothing: go on with
+        // the defaults of this run.
+        Pal.PaletteFolder = SettingAt(posPaletteFolder);
+        if (Pal.PaletteFolder.isEmpty())
+            Pal.PaletteFolder = defaultPalettes;
+        ExportFolder = SettingAt(posExportFolder);
+        if (ExportFolder.isEmpty())
+            ExportFolder = defaultExports;
+        QDir().mkpath(Pal.PaletteFolder);
+
+        Pal.PaletteName = SettingAt(posLastFileName);
+        if (Pal.PaletteName.isEmpty())
+            Pal.PaletteName = QStringLiteral("untitled");
+        Pal.Palette.clear();
+        NewColor = {255, 0, 0};
+        Pal.PaletteOnFile = false;
+        SetPageCaption(Pal.PaletteName);
+        SetStatus(QStringLiteral("New File"), Pal.PaletteName + QStringLiteral(" (Not saved)"));
+        StartState = TStartState::FirstRun;
+    } else {
+        Pal.PaletteFolder = SettingAt(posPaletteFolder);
+        ExportFolder = SettingAt(posExportFolder);
+        if (Pal.PaletteFolder.isEmpty())
+            Pal.PaletteFolder = DefaultDataFolder() + QStringLiteral("MyPalettes");
+        if (ExportFolder.isEmpty())
+            ExportFolder = DefaultDataFolder() + QStringLiteral("ExportPalette");
+        paletteFiles->ListPaletteFiles();
+
+        bool reopened = false;
+        if (paletteFiles->list_pp->count() > 0) {
+            // Reopen the last palette. A missing or damaged file, or a stored
+            // colour that is not three numbers, starts as if there were no
+            // palettes; the file itself is left untouched.
+            const QString lastName = SettingAt(posLastFileName);
+            TRgbColor lastColor;
+            const bool colorOk = ParseColorSetting(SettingAt(posLastColor), lastColor);
+            TPaletteModel probe;
+            probe.PaletteFolder = Pal.PaletteFolder;
+            const bool fileExists = !lastName.isEmpty() && QFileInfo::exists(probe.PaletteFilePath(lastName));
+            if (colorOk && fileExists) {
+                const TFileResult read = probe.ReadPaletteFile(lastName);
+                if (read) {
+                    Pal.Palette = std::move(probe.Palette);
+                    if (Pal.SwatchCount() >= 1) {
+                        palettePage->ApplySwatchSize();
+                        Pal.LayoutPalette();
+                        const TSwatch& last = Pal.Palette.back();
+                        LastAddedColor = {last.Red, last.Green, last.Blue};
+                    }
+                    Pal.PaletteOnFile = true;
+                    Pal.PaletteName = lastName;
+                    SetPageCaption(Pal.PaletteName);
+                    NewColor = lastColor;
+                    SetStatus(QStringLiteral("File opened"), Pal.PaletteName);
+                    reopened = true;
+                    StartState = TStartState::Reopened;
+                } else {
+                    deferredError = read.error;
+                }
+            }
+        }
+        if (!reopened)
+            startNoPalettes();
+    }
+
+    Pal.SelectedSwatch = -1;
+    FillHueStrip(HueStrip);
+    SetPageCaption(Pal.PaletteName);
+    paletteFiles->SelectListEntry(Pal.PaletteName);
+    RefreshColorModel();
+    Pal.PaletteSaved = Pal.PaletteOnFile;
+    libraryPage->StartUp();
+    QDir().mkpath(ExportFolder);
+    RepaintPaletteView();
+
+    if (!deferredError.isEmpty())
+        QTimer::singleShot(0, this, [deferredError] {
+            Services().dialogs->message(TMsgIcon::Error, deferredError);
+        });
+}
+
+void TForm1::startNoPalettes()
+{
+    QDir().mkpath(Pal.PaletteFolder);
+    Pal.Palette.clear();
+    NewColor = {255, 0, 0};
+    Pal.PaletteName = QStringLiteral("untitled");
+    Pal.PaletteOnFile = false;
+    SetPageCaption(Pal.PaletteName);
+    RepaintPaletteView();
+    SetStatus(QStringLiteral("New File"), Pal.PaletteName + QStringLiteral(" (Not saved)"));
+    StartState = TStartState::NoPalettes;
+}
+
+// Shutdown: offer to save, then store the last colour and palette name.
+void TForm1::FormClose()
+{
+    if (!Pal.PaletteSaved
+        && Services().dialogs->ask(TMsgIcon::Warning,
+                                   QStringLiteral("Don't forget to save your palette!\nDo you want to save it now ?")))
+        mu_saveClick();
+    mRegistry1.AddValue(QStringLiteral("lastColor"), ColorSettingText(NewColor));
+    mRegistry1.AddValue(QStringLiteral("lastFileName"), Pal.PaletteName);
+    mRegistry1.WriteValues();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!closed_) {
+        closed_ = true;
+        FormClose();
+    }
+    event->accept();
+}
+
+void TForm1::AdvPageControl1Change(int index)
+{
+    if (index == 2)
+        test_pageControlChange();
+    else if (index == 1)
+        grabPage->ImageButton3->setEnabled(!GrabbedColors.empty());
+}
+
+// ---- Operations the areas offer each other ------------------------------------
+
+void TForm1::SetCurrentColor(int red, int green, int blue) { colorArea->SetCurrentColor(red, green, blue); }
+void TForm1::RefreshColorModel() { colorArea->RefreshColorModel(); }
+void TForm1::result_oldColorPaint() { colorArea->result_oldColorPaint(); }
+void TForm1::b_ppAddClick() { palettePage->b_ppAddClick(); }
+void TForm1::RepaintPaletteView() { palettePage->Color_myPalettePaint(); }
+void TForm1::list_ppDblClick() { paletteFiles->list_ppDblClick(); }
+void TForm1::mu_saveClick() { paletteFiles->mu_saveClick(); }
+void TForm1::test_pageControlChange() { testBoard->test_pageControlChange(); }
+void TForm1::ShowTip(const QString& text) { helpMenu->ShowTip(text); }
+
+void TForm1::SetStatus(const QString& panel0, const QString& panel1)
+{
+    SetStatus0(panel0);
+    SetStatus1(panel1);
+}
+
+void TForm1::SetStatus0(const QString& text) { main_status->setPanelText(0, text); }
+void TForm1::SetStatus1(const QString& text) { main_status->setPanelText(1, text); }
+QString TForm1::Status(int panel) const { return main_status->panelText(panel); }
+
+QString TForm1::PageCaption() const { return pageCaption_; }
+
+void TForm1::SetPageCaption(const QString& caption)
+{
+    // '&' would otherwise turn into a keyboard shortcut marker.
+    pageCaption_ = caption;
+    QString shown = caption;
+    shown.replace('&', QStringLiteral("&&"));
+    pp_pageControl->setTabText(1, shown);
+    pp_pageName->setAccessibleName(caption);
+}

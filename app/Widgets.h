@@ -1,0 +1,88 @@
+// The small widget set the windows are built from: paint boxes that hand
+// their events to the window's handlers, image buttons with painted faces,
+// scroll boxes that scroll by two pixels, and a status bar with panels.
+#pragma once
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QScrollArea>
+#include <QWidget>
+
+#include <functional>
+
+class QPainter;
+
+// Gives every control its program name as object name and a name that a
+// screen reader can speak.
+void NameControl(QWidget* widget, const char* objectName, const QString& accessibleName);
+
+// A surface that the window paints itself. Mouse positions are in the box's
+// own pixels; while a button is held, moves keep reporting to the box where
+// the press began, also outside it.
+class TPaintBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPaintBox(QWidget* parent = nullptr);
+
+    std::function<void(QPainter&, const QRect& exposed)> onPaint;
+    std::function<void(Qt::MouseButton, QPoint)> onMouseDown;
+    std::function<void(QPoint)> onMouseMove;
+    std::function<void(Qt::MouseButton, QPoint)> onMouseUp;
+    // A left button released over the box after a press on it; runs before onMouseUp.
+    std::function<void()> onClick;
+    // Runs before the press that the double click also delivers.
+    std::function<void()> onDblClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A button whose face is a small picture carrying its caption, with hover,
+// pressed and greyed (disabled) looks.
+class TImageButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    TImageButton(const QString& caption, QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {66, 22}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    bool hover_ = false;
+};
+
+// A white (or tinted) scroll box whose content scrolls by two pixels for each
+// wheel step and for each key pressed (down) or released (up) while it has
+// the focus.
+class TScrollBox : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit TScrollBox(QWidget* parent = nullptr, const QColor& background = Qt::white);
+    void scrollBy(int dy);
+    void scrollToEnd();
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+};
+
+// A status bar of text panels, each a label that can be read.
+class TStatusBar : public QWidget {
+    Q_OBJECT
+public:
+    TStatusBar(const QList<int>& widths, QWidget* parent = nullptr);
+    void setPanelText(int panel, const QString& text);
+    QString panelText(int panel) const;
+    QLabel* panel(int index) const { return panels_.value(index); }
+
+private:
+    QList<QLabel*> panels_;
+};

@@ -1,0 +1,78 @@
+// The open palette: its swatches, state flags, cell layout and file format.
+//
+// A palette file is PaletteFolder/<name>.dat: one line per swatch, the
+// decimal red, TAB, green, TAB, blue, CR LF; no header; the empty palette is
+// an empty file. Values outside 0..255 are kept exactly as read.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+struct TSwatch {
+    std::int32_t Red = 0;
+    std::int32_t Green = 0;
+    std::int32_t Blue = 0;
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+};
+
+enum class TSwatchSize { Large, Medium, Small };
+
+constexpr int SwatchPixels(TSwatchSize size)
+{
+    return size == TSwatchSize::Large ? 40 : size == TSwatchSize::Medium ? 30 : 20;
+}
+
+// Outcome of a file operation; `error` is the text shown to the user.
+struct TFileResult {
+    bool ok = true;
+    QString error;
+    explicit operator bool() const { return ok; }
+    static TFileResult Failed(const QString& text) { return {false, text}; }
+};
+
+// Parsing of the line syntax shared by palette and library files.
+namespace SwatchFile {
+// Reads every swatch of `data`. Line ends may be CR LF, LF or CR; blank
+// lines are skipped. On a malformed line returns false with `error` naming
+// the offending text and leaves `out` untouched.
+bool Parse(const QByteArray& data, std::vector<TSwatch>& out, QString& error);
+QByteArray Serialize(const std::vector<TSwatch>& swatches);
+// Reads a whole file; I/O errors and malformed lines are reported in the result.
+TFileResult Read(const QString& path, std::vector<TSwatch>& out);
+// Names of the files in `folder` with the extension `suffix` (".dat"),
+// without it; ordinary, visible files only, in name order.
+QStringList List(const QString& folder, const QString& suffix);
+} // namespace SwatchFile
+
+class TPaletteModel {
+public:
+    static constexpr int ViewWidth = 281; // width of the palette view
+
+    std::vector<TSwatch> Palette;
+    std::int32_t SelectedSwatch = -1;
+    QString PaletteName = QStringLiteral("untitled");
+    QString PaletteFolder;            // without a trailing separator
+    bool PaletteOnFile = false;
+    bool PaletteSaved = false;
+    std::int32_t SwatchWidth = 30;
+    std::int32_t SwatchHeight = 30;
+
+    std::int32_t SwatchCount() const { return std::int32_t(Palette.size()); }
+
+    void ApplySwatchSize(TSwatchSize size);
+    std::int32_t SwatchesPerRow() const { return ViewWidth / SwatchWidth; }
+    void LayoutPalette();
+    std::int32_t PaletteViewHeight() const;
+
+    QString PaletteFilePath(const QString& name) const;
+    // Writes Palette to PaletteFolder/<name>.dat, replacing the old file
+    // atomically; on failure the old file is untouched.
+    TFileResult WritePaletteFile(const QString& name) const;
+    // Replaces Palette with the file's swatches; on failure Palette is unchanged.
+    TFileResult ReadPaletteFile(const QString& name);
+    QStringList ListPaletteFiles() const;
+};
