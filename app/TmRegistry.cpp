@@ -158,7 +158,10 @@ bool TmRegistry::WriteValues()
         f.close();
         if (!TmRegistryFormat::Parse(data, entries)) {
             // A damaged store is kept aside, never silently overwritten.
-            const QString aside = file + ".damaged-" + QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss");
+            const QString stamp = file + ".damaged-" + QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss");
+            QString aside = stamp;
+            for (int n = 1; QFileInfo::exists(aside); ++n)
+                aside = stamp + '-' + QString::number(n);
             if (!QFile::rename(file, aside))
                 return false;
             entries.clear();
