@@ -1,0 +1,98 @@
+# Shared helpers for the end-to-end scripts. Source it after setting
+#   PROGRAM=$1 XTOOL=$2
+# It copies the program folder to a scratch place so each test has its own
+# palette and export folders, and cleans up the program on exit.
+
+set -euo pipefail
+
+E2E_WORK=${TINTWELL_TEST_WORK:?run me through with-xvfb.sh}
+E2E_PROG_DIR="$E2E_WORK/program"
+E2E_PID=""
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+e2e_cleanup() {
+    if [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null; then
+        kill "$E2E_PID" 2>/dev/null || true
+        wait "$E2E_PID" 2>/dev/null || true
+    fi
+}
+trap e2e_cleanup EXIT
+
+# Lays out a private copy of the program folder.
+copy_program() {
+    rm -rf "$E2E_PROG_DIR"
+    cp -a "$(dirname "$PROGRAM")" "$E2E_PROG_DIR"
+    rm -rf "$E2E_PROG_DIR/MyPalettes" "$E2E_PROG_DIR/ExportPalette"
+}
+
+# Starts the copied program from another working folder.
+start_program() {
+    (cd / && exec "$E2E_PROG_DIR/tintwell" >"$E2E_WORK/program.log" 2>&1) &
+    E2E_PID=$!
+}
+
+# Prints the id of the first visible window whose title matches the regex.
+wait_window() {
+    local title=$1 seconds=${2:-20}
+    local id
+    id=$(timeout "$seconds" xdotool search --sync --onlyvisible --name "$title" 2>/dev/null | head -n1) ||
+        fail "no window titled /$title/ within ${seconds}s"
+    [ -n "$id" ] || fail "no window titled /$title/"
+    echo "$id"
+}
+
+# Waits until no visible window matches the regex.
+wait_window_gone() {
+    local title=$1
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "window /$title/ is still there"
+}
+
+# Waits for the program to end; fails after the timeout.
+wait_exit() {
+    local seconds=${1:-20}
+    for _ in $(seq 1 $((seconds * 10))); do
+        kill -0 "$E2E_PID" 2>/dev/null || {
+            wait "$E2E_PID" 2>/dev/null || true
+            E2E_PID=""
+            return 0
+        }
+        sleep 0.1
+    done
+    fail "the program did not end"
+}
+
+# The settings store file of this test's configuration folder.
+store_file() {
+    echo "$XDG_CONFIG_HOME/tintwell/store/HKEY_LOCAL_MACHINE/software/tintwell/values"
+}
+
+# Prints the stored value of NAME (store escapes decoded), empty when missing.
+store_value() {
+    local name=$1
+    awk -F'\t' -v n="$name" 'tolower($1) == tolower(n) { print $2 }' "$(store_file)" |
+        sed -e 's/\\t/\t/g' -e 's/\\n/\n/g' -e 's/\\r/\r/g' -e 's/\\\\/\\/g'
+}
+
+# Prints the stored value names in store order.
+store_names() {
+    sed -e '1d' -e '$d' "$(store_file)" | cut -f1
+}
+
+# The colour of one screen pixel as "r,g,b".
+screen_pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+# Where a window's client area starts on the screen, as "x y".
+window_origin() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'
+}
