@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Start-up benchmark: launches Tintwell and a minimal Qt window program in
+# turns under Xvfb, each with a fresh configuration folder (so Tintwell does
+# its first run every time), and prints the median time until the window is
+# mapped, the resident memory 2 s later and the CPU used while idle.
+#   scripts/bench-startup.sh [RUNS]   (default 11)
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-11}
+build=$top/build
+for f in program/tintwell bench/minimal_window bench/startup_probe; do
+    [ -x "$build/$f" ] || { echo "bench-startup: build first ($build/$f missing)" >&2; exit 1; }
+done
+
+"$top/tests/support/with-xvfb.sh" bash -s "$build" "$runs" <<'INNER'
+set -euo pipefail
+build=$1 runs=$2
+prog="$TINTWELL_TEST_WORK/program"
+cp -a "$build/program" "$prog"
+probe() { # name command...
+    local name=$1; shift
+    local run=$((RANDOM))
+    rm -rf "$prog/MyPalettes" "$prog/ExportPalette"
+    XDG_CONFIG_HOME="$TINTWELL_TEST_WORK/cfg-$run" XDG_DATA_HOME="$TINTWELL_TEST_WORK/data-$run" \
+        "$build/bench/startup_probe" 2 3 "$@" | sed "s/^/$name /"
+}
+# A warm-up of each, so both are measured from the page cache.
+probe warmup "$prog/tintwell" >/dev/null
+probe warmup "$build/bench/minimal_window" >/dev/null
+for _ in $(seq 1 "$runs"); do
+    probe tintwell "$prog/tintwell"
+    probe minimal "$build/bench/minimal_window"
+done > "$TINTWELL_TEST_WORK/results"
+awk '
+    { split($2, a, "="); split($3, b, "="); split($4, c, "=");
+      n[$1]++; map[$1, n[$1]] = a[2]; rss[$1, n[$1]] = b[2]; cpu[$1, n[$1]] = c[2] }
+    function median(arr, name, count,    i, j, t, v) {
+        for (i = 1; i <= count; i++) v[i] = arr[name, i]
+        for (i = 1; i <= count; i++) for (j = i + 1; j <= count; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
+        return (count % 2) ? v[(count + 1) / 2] : (v[count / 2] + v[count / 2 + 1]) / 2
+    }
+    END {
+        for (name in n) {
+            printf "%-9s runs=%d  median map %.1f ms  median RSS %.1f MB  median idle CPU %.0f ms over 3 s\n",
+                   name, n[name], median(map, name, n[name]), median(rss, name, n[name]) / 1024, median(cpu, name, n[name])
+            m[name] = median(map, name, n[name])
+        }
+        if (m["minimal"] > 0) printf "ratio tintwell/minimal: %.2f (goal <= 1.5)\n", m["tintwell"] / m["minimal"]
+    }' "$TINTWELL_TEST_WORK/results"
+INNER
