@@ -13,6 +13,13 @@ packages=(
     xvfb xauth xdotool imagemagick x11-apps x11-utils
     fonts-dejavu-core
 )
+# Optional groups: `install-deps.sh fuzz` adds clang and its fuzzing runtime.
+for group in "$@"; do
+    case "$group" in
+        fuzz) packages+=(clang libclang-rt-14-dev) ;;
+        *) echo "install-deps: unknown group $group" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer) in build-fuzz/ and runs each for a bounded
+# number of executions, printing executions and findings.
+#   scripts/fuzz.sh [RUNS] [TARGET...]     RUNS defaults to 2000000
+# The palette reader runs five times RUNS. Crashes land in build-fuzz/findings/.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-2000000}
+shift || true
+"$top/scripts/install-deps.sh" fuzz
+cmake -S "$top" -B "$top/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DTINTWELL_FUZZ=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$top/build-fuzz" -j"$(nproc)"
+
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+    for t in "$top"/build-fuzz/fuzz/fuzz_*; do [ -f "$t" ] && [ -x "$t" ] && targets+=("$(basename "$t")"); done
+fi
+mkdir -p "$top/build-fuzz/findings"
+status=0
+for t in "${targets[@]}"; do
+    name=${t#fuzz_}
+    seeds="$top/fuzz/corpus/${name%_*}"
+    [ -d "$seeds" ] || seeds="$top/fuzz/corpus/$name"
+    work="$top/build-fuzz/corpus-$name"
+    mkdir -p "$work"
+    n=$runs
+    [ "$name" = palette_reader ] && n=$((runs * 5))
+    log="$top/build-fuzz/$t.log"
+    echo "== $t: $n executions"
+    if "$top/build-fuzz/fuzz/$t" -runs="$n" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="$top/build-fuzz/findings/$t-" "$work" "$seeds" >"$log" 2>&1; then
+        findings=0
+    else
+        findings=1
+        status=1
+    fi
+    execs=$(grep -Eo 'Done [0-9]+ runs' "$log" | tail -n1 | grep -Eo '[0-9]+' || echo "?")
+    echo "   executions: $execs  findings: $findings  (log: $log)"
+done
+exit $status
