@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,22 +31,41 @@ void SetWriteFaultHook(TWriteFaultHook hook)
     FaultHook() = std::move(hook);
 }
 
+// Temporary files are named ".<target>.<pid>.tmp": hidden, with an extension
+// no folder listing of ours looks for, and owned by a process we can ask
+// about. One left by a process that died mid-write is removed by the next
+// write of the same file.
+static void RemoveStaleTemporaries(const QString& dir, const QString& fileName)
+{
+    const QString prefix = "." + fileName + ".";
+    const QStringList leftovers = QDir(dir).entryList({prefix + "*.tmp"}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : leftovers) {
+        bool ok = false;
+        const QString middle = name.mid(prefix.size(), name.size() - prefix.size() - 4);
+        const pid_t pid = pid_t(middle.toLong(&ok));
+        if (!ok || pid <= 0)
+            continue;
+        if (::kill(pid, 0) != 0 && errno == ESRCH)
+            ::unlink(QFile::encodeName(dir + "/" + name).constData());
+    }
+}
+
 TWriteResult WriteFileAtomically(const QString& path, const QByteArray& data)
 {
     TWriteResult result;
     const QFileInfo info(path);
     const QString dir = info.absolutePath();
-    // The temporary name starts with a dot and ends in ".tmp", so folder
-    // listings that look for the target's extension never show it.
-    QByteArray tmpl = QFile::encodeName(dir + "/." + info.fileName() + ".XXXXXX.tmp");
-    const int fd = mkstemps(tmpl.data(), 4);
+    RemoveStaleTemporaries(dir, info.fileName());
+    const QByteArray tmp = QFile::encodeName(dir + "/." + info.fileName() + "." + QString::number(::getpid()) + ".tmp");
+    ::unlink(tmp.constData());
+    const int fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
         result.error = SystemError(errno);
         return result;
     }
     auto fail = [&](int err) {
         ::close(fd);
-        ::unlink(tmpl.constData());
+        ::unlink(tmp.constData());
         result.error = SystemError(err);
         return result;
     };
@@ -78,18 +98,18 @@ TWriteResult WriteFileAtomically(const QString& path, const QByteArray& data)
         return fail(errno);
     if (::close(fd) != 0) {
         const int err = errno;
-        ::unlink(tmpl.constData());
+        ::unlink(tmp.constData());
         result.error = SystemError(err);
         return result;
     }
-    if (::rename(tmpl.constData(), QFile::encodeName(path).constData()) != 0) {
+    if (::rename(tmp.constData(), QFile::encodeName(path).constData()) != 0) {
         const int err = errno;
-        ::unlink(tmpl.constData());
+        ::unlink(tmp.constData());
         result.error = SystemError(err);
         return result;
     }
     // Make the rename itself durable.
-    const int dfd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+    const int dfd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
