@@ -40,6 +40,10 @@ int main(int argc, char** argv)
             store.AddValue(QStringLiteral("lastColor"), which ? QStringLiteral("B") : QStringLiteral("A"));
             store.AddValue(QStringLiteral("lastFileName"), QString(4000, which ? 'b' : 'a'));
             store.WriteValues();
+            if (n == 0) {
+                std::printf("saving\n"); // tells the test the loop is running
+                std::fflush(stdout);
+            }
         }
     }
     if (std::strcmp(argv[1], "once") == 0 && argc >= 4) {

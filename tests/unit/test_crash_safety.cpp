@@ -47,13 +47,12 @@ TEST(CrashSafety, KilledWhileSavingLeavesOldOrNewContent)
         child.setArguments({"loop", dir.path()});
         child.start();
         ASSERT_TRUE(child.waitForStarted(5000));
-        // Let it load and get into its loop, then kill it at a random moment.
-        std::this_thread::sleep_for(std::chrono::microseconds(20000 + rng.bounded(40000)));
+        // Once it is saving in its loop, kill it at a random moment.
+        ASSERT_TRUE(child.waitForReadyRead(20000));
+        std::this_thread::sleep_for(std::chrono::microseconds(rng.bounded(30000)));
         ::kill(pid_t(child.processId()), SIGKILL);
         ASSERT_TRUE(child.waitForFinished(5000));
 
-        if (!QFile::exists(palette))
-            continue; // killed before its first save
         const QByteArray onDisk = ReadAll(palette);
         ASSERT_TRUE(onDisk == contentA || onDisk == contentB) << "round " << round << ": " << onDisk.size() << " bytes";
 

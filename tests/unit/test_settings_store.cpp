@@ -50,7 +50,7 @@ TEST_F(SettingsStore, TextOfAnyContentRoundTrips)
 {
     const QStringList values = {"255\t0\t0",          "two\nlines\r\nand CR",   "back\\slash \\n not a break",
                                 "Grüße, ναι, 色",      "",                       "trailing blanks  ",
-                                QString(QChar(0x1F3A8)) /* a non-BMP letter */};
+                                QStringLiteral("\U0001F3A8 outside the basic plane")};
     TmRegistry reg = make();
     for (int i = 0; i < values.size(); ++i)
         reg.AddValue(QStringLiteral("v%1").arg(i), values[i]);
