@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -174,6 +175,12 @@ TEST(PaletteSort, MatchesTheThreePassSweepsOnRandomPalettes)
             std::vector<TSwatch> sorted = palette;
             SortPalette(sorted, o.order);
             ASSERT_EQ(BuildSortTable(sorted), expected) << "trial " << trial << ", order " << int(o.order) << ", " << n << " swatches";
+            // The comparison behind the full-table sort, which palettes whose
+            // keys do not pack into 32 bits go through.
+            std::vector<TSortEntry> table = BuildSortTable(palette);
+            std::stable_sort(table.begin(), table.end(),
+                             [&o](const TSortEntry& a, const TSortEntry& b) { return SortsBefore(o.order, a, b); });
+            ASSERT_EQ(table, expected) << "trial " << trial << ", order " << int(o.order) << ", " << n << " swatches";
         }
     }
 }
