@@ -322,6 +322,7 @@ void TForm1::SetCurrentColor(int red, int green, int blue) { colorArea->SetCurre
 void TForm1::RefreshColorModel() { colorArea->RefreshColorModel(); }
 void TForm1::result_oldColorPaint() { colorArea->result_oldColorPaint(); }
 void TForm1::b_ppAddClick() { palettePage->b_ppAddClick(); }
+void TForm1::ApplySwatchSize() { palettePage->ApplySwatchSize(); }
 void TForm1::RepaintPaletteView() { palettePage->Color_myPalettePaint(); }
 void TForm1::list_ppDblClick() { paletteFiles->list_ppDblClick(); }
 void TForm1::mu_saveClick() { paletteFiles->mu_saveClick(); }

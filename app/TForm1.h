@@ -114,6 +114,8 @@ public:
     void RefreshColorModel();
     void result_oldColorPaint();
     void b_ppAddClick();
+    // Sets the open palette's cell size from the palette page's size choice.
+    void ApplySwatchSize();
     void RepaintPaletteView();
     void list_ppDblClick();
     void mu_saveClick();

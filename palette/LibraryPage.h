@@ -1,10 +1,16 @@
 // The "Swatch Library" page: the list of libraries shipped beside the
-// program, the loaded library's colours and its cell size choice.
+// program, the loaded library's colours and its cell size choice. A click on
+// a swatch makes its colour the current colour; a double click also adds it
+// to the open palette.
 #pragma once
+
+#include "palette/PaletteModel.h"
 
 #include <QObject>
 
 class QComboBox;
+class QPainter;
+class QPoint;
 class QRadioButton;
 class QWidget;
 class TForm1;
@@ -23,9 +29,40 @@ public:
     QRadioButton* lb_medium = nullptr;
     QRadioButton* lb_small = nullptr;
 
+    // Cell size of the library view (always equal), from its own size choice.
+    int LibrarySwatchWidth = 30;
+    int LibrarySwatchHeight = 30;
+
     // Start-up: list the libraries and load the first one.
     void StartUp();
 
+    void ListSwatchLibraries();
+    void LoadSwatchLibrary();
+    void ApplyLibrarySwatchSize();
+    void LayoutLibrary();
+    // Sets the view's height and has it drawn again.
+    void libraryPalettePaint();
+
+    void combo_labPropertiesChange();
+    void combo_labPropertiesCloseUp();
+    void lb_largeClick() { SizeChoiceClick(); }
+    void lb_mediumClick() { SizeChoiceClick(); }
+    void lb_smallClick() { SizeChoiceClick(); }
+    void libraryPaletteMouseDown(Qt::MouseButton button, QPoint p);
+    void libraryPaletteMouseUp();
+    void libraryPaletteDblClick();
+
+    // The size choice of the radio buttons.
+    TSwatchSize SizeChoice() const;
+    // The folder the libraries are read from.
+    QString LibraryFolder() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void SizeChoiceClick();
+    void DrawLibrary(QPainter& painter) const;
+
     TForm1& form_;
 };

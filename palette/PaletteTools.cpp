@@ -2,7 +2,10 @@
 
 #include "app/TForm1.h"
 #include "app/Widgets.h"
+#include "palette/PaletteExport.h"
+#include "platform/Services.h"
 
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 
@@ -38,4 +41,108 @@ TPaletteTools::TPaletteTools(TForm1& form, QWidget* palettePage)
     BySaturation1 = AddAction(sort_popup, "BySaturation1", QStringLiteral("By Red"));
     Bybrightness1 = AddAction(sort_popup, "Bybrightness1", QStringLiteral("By Green"));
     ByBlue1 = AddAction(sort_popup, "ByBlue1", QStringLiteral("By Blue"));
+
+    connect(mu_export, &QPushButton::clicked, this, &TPaletteTools::mu_exportClick);
+    // A right click on the button opens the same menu at the pointer.
+    mu_export->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(mu_export, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { JvPopupMenu1->popup(mu_export->mapToGlobal(pos)); });
+    connect(Exporttobmp1, &QAction::triggered, this, &TPaletteTools::Exporttobmp1Click);
+    connect(Openexportingfolder1, &QAction::triggered, this, &TPaletteTools::Openexportingfolder1Click);
+
+    connect(b_ppSort, &QPushButton::clicked, this, &TPaletteTools::b_ppSortClick);
+    connect(ByHue1, &QAction::triggered, this, &TPaletteTools::ByHue1Click);
+    connect(BySaturation1, &QAction::triggered, this, &TPaletteTools::BySaturation1Click);
+    connect(Bybrightness1, &QAction::triggered, this, &TPaletteTools::Bybrightness1Click);
+    connect(ByBlue1, &QAction::triggered, this, &TPaletteTools::ByBlue1Click);
+}
+
+QPoint TPaletteTools::MenuPoint(const QPushButton* button) const
+{
+    // The pointer comes in screen pixels; menus are placed in logical ones.
+    const qreal ratio = form_.devicePixelRatioF();
+    const int pointerY = int(Services().screen->cursorPos().y() / (ratio > 0 ? ratio : 1));
+    return {form_.frameGeometry().x() + button->x() - button->width(), pointerY};
+}
+
+// ---- Sorting -------------------------------------------------------------------
+
+void TPaletteTools::b_ppSortClick()
+{
+    if (form_.Pal.SwatchCount() < 1) {
+        Services().dialogs->message(TMsgIcon::Information, QStringLiteral("There have no enough colors to do sorting."));
+        return;
+    }
+    sort_popup->popup(MenuPoint(b_ppSort));
+}
+
+void TPaletteTools::SortOpenPalette(TSortOrder order)
+{
+    SortPalette(form_.Pal.Palette, order);
+    form_.Pal.SelectedSwatch = -1;
+    form_.RepaintPaletteView();
+    form_.Pal.PaletteSaved = false;
+    form_.SetStatus(QStringLiteral("Colors are sorted."), form_.PageCaption() + QStringLiteral("(Not saved)"));
+}
+
+// ---- Export ------------------------------------------------------------------------
+
+void TPaletteTools::mu_exportClick()
+{
+    JvPopupMenu1->popup(MenuPoint(mu_export));
+}
+
+void TPaletteTools::Exporttobmp1Click()
+{
+    if (form_.Pal.SwatchCount() < 1) {
+        Services().dialogs->message(TMsgIcon::Information, QStringLiteral("There have no colors to be exported to Bitmap."));
+        return;
+    }
+    // A picture that cannot be built is refused before the user names a file.
+    form_.ApplySwatchSize();
+    const QString sizeError = PaletteExport::SizeError(form_.Pal.SwatchWidth, form_.Pal.SwatchCount());
+    if (!sizeError.isEmpty()) {
+        Services().dialogs->message(TMsgIcon::Error, sizeError);
+        return;
+    }
+
+    IDialogs::SaveFileRequest request;
+    request.title = QStringLiteral("Export palette");
+    request.filter = QStringLiteral("Bitmaps (*.bmp)");
+    request.defaultSuffix = QStringLiteral("bmp");
+    request.directory = form_.ExportFolder;
+    request.fileName = lastExportFile_;
+    request.confirmOverwrite = true;
+    const QString fileName = Services().dialogs->saveFileName(request);
+    if (fileName.isEmpty())
+        return;
+    lastExportFile_ = fileName;
+
+    form_.ApplySwatchSize();
+    const PaletteExport::TPicture picture =
+        PaletteExport::BuildExportImage(form_.PageCaption(), form_.Pal.Palette, form_.Pal.SwatchWidth);
+    if (!picture) {
+        Services().dialogs->message(TMsgIcon::Error, picture.error);
+        return;
+    }
+    const TFileResult written = PaletteExport::WriteBmp(fileName, picture.image);
+    if (!written) {
+        Services().dialogs->message(TMsgIcon::Error, written.error);
+        return;
+    }
+
+    form_.SetStatus(QStringLiteral("Image exported"), form_.PageCaption());
+    QString folder = QFileInfo(fileName).absolutePath();
+    if (!folder.endsWith('/'))
+        folder += '/';
+    // Whether a file browser came up is not our concern.
+    Services().desktop->openFolder(folder);
+    form_.mRegistry1.AddValue(QStringLiteral("reg_exportFolder"), folder);
+    form_.mRegistry1.WriteValues();
+}
+
+void TPaletteTools::Openexportingfolder1Click()
+{
+    form_.SetStatus(QStringLiteral("Image exported"), form_.PageCaption());
+    Services().desktop->openFolder(form_.ExportFolder);
 }

@@ -1,10 +1,16 @@
-// The palette page's "Export" and "Sort" buttons with their menus.
+// The palette page's "Export" and "Sort" buttons with their menus: sorting
+// the open palette, writing it as a bitmap picture, and opening the export
+// folder.
 #pragma once
 
+#include "palette/PaletteSort.h"
+
 #include <QObject>
+#include <QString>
 
 class QAction;
 class QMenu;
+class QPoint;
 class QPushButton;
 class QWidget;
 class TForm1;
@@ -26,6 +32,24 @@ public:
     QAction* Bybrightness1 = nullptr;
     QAction* ByBlue1 = nullptr;
 
+    void mu_exportClick();
+    void Exporttobmp1Click();
+    void Openexportingfolder1Click();
+
+    void b_ppSortClick();
+    void ByHue1Click() { SortOpenPalette(TSortOrder::TintsShades); }
+    void BySaturation1Click() { SortOpenPalette(TSortOrder::ByRed); }
+    void Bybrightness1Click() { SortOpenPalette(TSortOrder::ByGreen); }
+    void ByBlue1Click() { SortOpenPalette(TSortOrder::ByBlue); }
+
+    // The file the export dialog offers again: the last one chosen in it.
+    QString LastExportFile() const { return lastExportFile_; }
+
 private:
+    void SortOpenPalette(TSortOrder order);
+    // Where the buttons open their menus: left of the button, at the pointer's height.
+    QPoint MenuPoint(const QPushButton* button) const;
+
     TForm1& form_;
+    QString lastExportFile_;
 };
