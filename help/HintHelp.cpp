@@ -93,9 +93,8 @@ TForm5::TForm5(const QString& tipText, QWidget* parent)
 
 void TForm5::FormCreate(const QString& tipText)
 {
-    QString text = tipText;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    hint_memo->setPlainText(text);
+    // Plain text takes "\r\n" and "\n" alike as a line break.
+    hint_memo->setPlainText(tipText);
 }
 
 void TForm5::JvXPToolButton1Click() { accept(); }
