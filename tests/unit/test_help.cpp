@@ -5,6 +5,7 @@
 #include "help/AboutTintwell.h"
 #include "help/HelpMenu.h"
 #include "help/HintHelp.h"
+#include "help/TipViewer.h"
 #include "support/FormFixture.h"
 #include "testboard/TestBoard.h"
 
@@ -240,6 +241,26 @@ TEST(HelpMenu, MissingCompanionProgramsShowNothing)
     EXPECT_TRUE(f.fake.dialogs.execTitles.empty());
     EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
     EXPECT_EQ(form.Status(0), "New File");
+}
+
+TEST(TipsProgram, GoesThroughEveryTipAndWrapsAroundBothEnds)
+{
+    const QStringList tips = {"first", "second", "third"};
+    TTipViewer viewer(tips);
+    EXPECT_EQ(viewer.tipText->toPlainText(), "first");
+    EXPECT_EQ(viewer.counter->text(), "Tip 1 of 3");
+
+    viewer.previousButton->click();
+    EXPECT_EQ(viewer.tipText->toPlainText(), "third");
+    EXPECT_EQ(viewer.counter->text(), "Tip 3 of 3");
+    QStringList seen;
+    for (int i = 0; i < 3; ++i) {
+        viewer.nextButton->click();
+        seen << viewer.tipText->toPlainText();
+    }
+    EXPECT_EQ(seen, tips);
+    EXPECT_TRUE(viewer.tipText->isReadOnly());
+    EXPECT_FALSE(TintwellTips().isEmpty());
 }
 
 } // namespace
