@@ -241,14 +241,18 @@ void TTestBoard::buildFrame(QWidget* page)
     connect(testB_sp, &QToolButton::clicked, this, &TTestBoard::testB_spClick);
     connect(testB_ln, &QToolButton::clicked, this, &TTestBoard::testB_lnClick);
 
-    Image1 = new TPaintBox(page);
+    // A bare picture that also takes the keyboard focus.
+    Image1 = new QToolButton(page);
     NameControl(Image1, "Image1", QStringLiteral("About the test board"));
     Image1->setToolTip(QStringLiteral("About the test board"));
     Image1->setGeometry(11, 259, 17, 17);
     Image1->setCursor(Qt::PointingHandCursor);
-    const QPixmap badge = HelpBadge();
-    Image1->onPaint = [badge](QPainter& p, const QRect&) { p.drawPixmap(0, 0, badge); };
-    Image1->onClick = [this] { Image1Click(); };
+    Image1->setIcon(QIcon(HelpBadge()));
+    Image1->setIconSize(QSize(17, 17));
+    Image1->setFocusPolicy(Qt::TabFocus);
+    Image1->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; background: transparent; }"
+                                         "QToolButton:focus { border: 1px dotted #606060; }"));
+    connect(Image1, &QToolButton::clicked, this, &TTestBoard::Image1Click);
 
     test_pageControl = new QStackedWidget(page);
     NameControl(test_pageControl, "test_pageControl", QStringLiteral("Test board"));

@@ -34,7 +34,7 @@ public:
     QToolButton* testB_fh = nullptr; // "Free hand drawing"
     QToolButton* testB_sp = nullptr; // "Shapes"
     QToolButton* testB_ln = nullptr; // "Patterns and lines"
-    TPaintBox* Image1 = nullptr;     // opens the board's tip
+    QToolButton* Image1 = nullptr;   // the "?" picture: opens the board's tip
     QStackedWidget* test_pageControl = nullptr;
     QWidget* test_pageText = nullptr;
     QWidget* text_pageDraw = nullptr;

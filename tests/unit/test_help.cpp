@@ -1,7 +1,6 @@
 // The "Help / Tip" menu, the companion programs it starts, and the tips and
 // About windows, driven through the dialogs and desktop doubles.
 #include "app/TForm1.h"
-#include "app/Widgets.h"
 #include "help/AboutTintwell.h"
 #include "help/HelpMenu.h"
 #include "help/HintHelp.h"
@@ -15,7 +14,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -69,15 +67,7 @@ TEST(Tips, ShowTipTextsKeepTheirLineBreaks)
         "Set hotkey of Zooming to start the zooming activity and pause to capture the zooming area on the screen.");
     const Row rows[] = {
         {"test board picture",
-         [](TForm1& form) {
-             TPaintBox* picture = form.testBoard->Image1;
-             QMouseEvent press(QEvent::MouseButtonPress, QPointF(8, 8), picture->mapToGlobal(QPointF(8, 8)),
-                               Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-             QMouseEvent release(QEvent::MouseButtonRelease, QPointF(8, 8), picture->mapToGlobal(QPointF(8, 8)),
-                                 Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-             QCoreApplication::sendEvent(picture, &press);
-             QCoreApplication::sendEvent(picture, &release);
-         },
+         [](TForm1& form) { form.testBoard->Image1->click(); },
          {kBoardTipLines[0], kBoardTipLines[1], kBoardTipLines[2]}},
         {"zoom window", [zoomText](TForm1& form) { form.ShowTip(zoomText); }, {zoomText}},
         {"text with CR LF", [](TForm1& form) { form.ShowTip(QStringLiteral("one\r\n\r\ntwo")); }, {"one", "", "two"}},
