@@ -150,7 +150,7 @@ if [ -n "$tip" ]; then window_shot tip-window "$tip"; else missing+=(tip-window)
 xdotool key Escape
 sleep 0.3
 click $HELP_BUTTON_X $HELP_BUTTON_Y
-shot help-menu 0 520 330 170
+shot help-menu 0 520 330 146
 xdotool key Up Return
 sleep 0.6
 about=$(wait_window "^About$" 5)
