@@ -1,7 +1,10 @@
-// The "Help / Tip" button with its menu, the tips window and About.
+// The "Help / Tip" button with its menu: the help document and tips
+// companion programs, the About window, and the tips window every area can
+// open through ShowTip.
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 
 class QAction;
 class QMenu;
@@ -20,8 +23,23 @@ public:
     QAction* utorial1 = nullptr;
     QAction* About1 = nullptr;
 
+    // The companion programs, relative to the program's folder.
+    static QString HelperProgram() { return QStringLiteral("Help/tintwell_helper"); }
+    static QString TipProgram() { return QStringLiteral("Help/tintwell_tip"); }
+
+    void FlatButton1Click();
+    void Helpdocument1Click();
+    void utorial1Click();
+    void About1Click();
     void ShowTip(const QString& text);
 
+    // Where the menu opens: 10 pixels inside the button's right end,
+    // measured from the window's left edge, at the pointer's height.
+    QPoint MenuPoint() const;
+
 private:
+    void startCompanion(const QString& relativePath);
+    QWidget* dialogParent() const;
+
     TForm1& form_;
 };
