@@ -165,8 +165,14 @@ void Tgrab_color::buildControls()
 
     grabbing_status = new TStatusBar({80, 50}, this);
     NameControl(grabbing_status, "grabbing_status", QStringLiteral("Zoom status"));
-    for (int i = 0; i < 2; ++i)
-        grabbing_status->panel(i)->setIndent(1); // "Start zooming" fits the 80-pixel panel
+    // Panel 0 is 80 pixels wide unless this font needs more for its texts.
+    QLabel* first = grabbing_status->panel(0);
+    int needed = 0;
+    for (const char* text : {"Start zooming", "Pause zooming", "Stop zooming"})
+        needed = qMax(needed, first->fontMetrics().horizontalAdvance(QLatin1String(text)));
+    const int firstWidth = qMax(80, needed + 2 * first->frameWidth() + 6);
+    first->resize(firstWidth, StatusHeight);
+    grabbing_status->panel(1)->move(firstWidth + 2, 0);
     grabbing_status->setPanelText(0, QStringLiteral("Grab"));
     grabbing_status->setPanelText(1, QStringLiteral("hint"));
 
