@@ -339,8 +339,10 @@ void Tgrab_color::MagnifierTick()
                            qRound(frame.height() * ratio));
     if (windowRect.contains(pointer)) {
         bringApplicationForward();
-        Panel1->show();
-        Panel1->raise();
+        if (Panel1->isHidden()) {
+            Panel1->show();
+            Panel1->raise();
+        }
         Image1->hide();
         grabbing_status->setPanelText(0, QStringLiteral("Pause zooming"));
         grabbing_status->setPanelText(1, QString());

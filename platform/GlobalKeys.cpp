@@ -1,13 +1,13 @@
 #include "platform/GlobalKeys.h"
 
 #include "platform/KeyTable.h"
+#include "platform/X11Connection.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QPointer>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
@@ -18,39 +18,9 @@
 #include <memory>
 #include <vector>
 
-// Xlib comes last: its macros clash with Qt's names.
-#include <X11/Xlib.h>
-
 namespace {
 
 IGlobalKeys* g_current = nullptr;
-
-struct TX11 {
-    xcb_connection_t* connection = nullptr;
-    xcb_window_t root = 0;
-    explicit operator bool() const { return connection != nullptr && root != 0; }
-};
-
-TX11 Connection()
-{
-    TX11 x;
-    auto* app = qGuiApp;
-    if (!app)
-        return x;
-    auto* native = app->nativeInterface<QNativeInterface::QX11Application>();
-    if (!native || !native->connection() || !native->display())
-        return x;
-    x.connection = native->connection();
-    const int screen = XDefaultScreen(native->display());
-    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(x.connection));
-    for (int i = 0; it.rem > 0; xcb_screen_next(&it), ++i) {
-        if (i == screen || x.root == 0)
-            x.root = it.data->root;
-        if (i == screen)
-            break;
-    }
-    return x;
-}
 
 // The keyboard mapping and the modifier bits that matter for hot keys.
 struct TKeyboard {
@@ -148,7 +118,7 @@ public:
 
     bool grab(int key, unsigned modifiers) override
     {
-        const TX11 x = Connection();
+        const TX11Root x = X11Root();
         if (!x)
             return false;
         THeld held;
@@ -173,7 +143,7 @@ public:
                                      [&](const THeld& h) { return h.key == key && h.modifiers == modifiers; });
         if (it == held_.end())
             return false;
-        const TX11 x = Connection();
+        const TX11Root x = X11Root();
         if (x && x.root == it->root) {
             for (xcb_keycode_t code : it->keycodes)
                 for (std::uint16_t lock : it->lockVariants)
@@ -223,7 +193,7 @@ public:
 
     std::uint32_t baseKeysym(std::uint32_t keycode)
     {
-        const TX11 x = Connection();
+        const TX11Root x = X11Root();
         if (!x)
             return 0;
         return ReadKeyboard(x.connection).sym(int(keycode), 0);
@@ -240,7 +210,7 @@ private:
         std::vector<std::uint16_t> lockVariants;
     };
 
-    bool prepare(const TX11& x, int key, unsigned modifiers, THeld& held)
+    bool prepare(const TX11Root& x, int key, unsigned modifiers, THeld& held)
     {
         const std::uint32_t keysym = KeyTable::Keysym(key);
         if (!keysym)
@@ -273,7 +243,7 @@ private:
 
     // Grabs every key code in every lock state; when the server refuses any
     // of them, gives back those it granted.
-    static bool grabAll(const TX11& x, const THeld& held)
+    static bool grabAll(const TX11Root& x, const THeld& held)
     {
         struct TRequest {
             xcb_keycode_t code;

@@ -1,7 +1,6 @@
 #include "platform/X11Screen.h"
 
-#include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
+#include "platform/X11Connection.h"
 
 #include <xcb/xcb.h>
 
@@ -9,24 +8,6 @@
 #include <cstring>
 
 namespace {
-
-struct TRoot {
-    xcb_connection_t* c = nullptr;
-    const xcb_screen_t* screen = nullptr;
-};
-
-TRoot Root()
-{
-    TRoot r;
-    auto* app = qGuiApp;
-    auto* native = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!native || !native->connection())
-        return r;
-    r.c = native->connection();
-    // The screen Qt opened: the first root of the connection on a usual display.
-    r.screen = xcb_setup_roots_iterator(xcb_get_setup(r.c)).data;
-    return r;
-}
 
 // 24- or 32-bit depth stored in 32 bits, least significant byte first:
 // the bytes of each pixel are blue, green, red, unused, as in Format_RGB32.
@@ -46,15 +27,18 @@ bool IsRgb32(xcb_connection_t* c, std::uint8_t depth)
 
 bool X11GrabRoot(const QRect& rect, QImage& out)
 {
-    const TRoot r = Root();
-    if (!r.c || !r.screen || !IsRgb32(r.c, r.screen->root_depth))
+    if (out.size() != rect.size() || out.format() != QImage::Format_RGB32)
         return false;
-    const QRect part = rect.intersected(QRect(0, 0, r.screen->width_in_pixels, r.screen->height_in_pixels));
+    const TX11Root x = X11Root();
+    if (!x || !IsRgb32(x.connection, x.screen->root_depth))
+        return false;
+    xcb_connection_t* c = x.connection;
+    const QRect part = rect.intersected(QRect(0, 0, x.screen->width_in_pixels, x.screen->height_in_pixels));
     if (part.isEmpty())
         return true;
     xcb_get_image_reply_t* image = xcb_get_image_reply(
-        r.c,
-        xcb_get_image(r.c, XCB_IMAGE_FORMAT_Z_PIXMAP, r.screen->root, std::int16_t(part.x()), std::int16_t(part.y()),
+        c,
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, x.screen->root, std::int16_t(part.x()), std::int16_t(part.y()),
                       std::uint16_t(part.width()), std::uint16_t(part.height()), ~0u),
         nullptr);
     if (!image)
@@ -70,8 +54,8 @@ bool X11GrabRoot(const QRect& rect, QImage& out)
     for (int y = 0; y < part.height(); ++y) {
         auto* dst = reinterpret_cast<QRgb*>(out.scanLine(oy + y)) + ox;
         std::memcpy(dst, data + y * stride, size_t(stride));
-        for (int x = 0; x < part.width(); ++x)
-            dst[x] |= 0xFF000000u;
+        for (int col = 0; col < part.width(); ++col)
+            dst[col] |= 0xFF000000u;
     }
     std::free(image);
     return true;
