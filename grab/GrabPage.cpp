@@ -2,8 +2,13 @@
 
 #include "app/TForm1.h"
 #include "app/Widgets.h"
+#include "grab/Magnifier.h"
+#include "grab/ZoomWindow.h"
+#include "palette/PalettePage.h"
+#include "platform/Services.h"
 
 #include <QLabel>
+#include <QPainter>
 
 TGrabPage::TGrabPage(TForm1& form, QWidget* page)
     : QObject(&form)
@@ -14,8 +19,9 @@ TGrabPage::TGrabPage(TForm1& form, QWidget* page)
     JvScrollBox2->setGeometry(16, 8, 257, 209);
     Color_grabbed = new TPaintBox;
     NameControl(Color_grabbed, "Color_grabbed", QStringLiteral("Grabbed colors"));
-    Color_grabbed->setGeometry(1, 1, 232, 30);
+    Color_grabbed->setGeometry(1, 1, GrabbedViewWidth, 30);
     JvScrollBox2->setWidget(Color_grabbed);
+    Color_grabbed->setAutoFillBackground(false); // the box's own tint shows between the cells
     Color_grabbed->move(1, 1);
 
     ImageButton1 = new TImageButton(QStringLiteral("Start"), page);
@@ -33,4 +39,115 @@ TGrabPage::TGrabPage(TForm1& form, QWidget* page)
     hintLabel->setObjectName("label_grabHint");
     hintLabel->setWordWrap(true);
     hintLabel->setGeometry(17, 247, 243, 26);
+
+    connect(ImageButton1, &TImageButton::clicked, this, &TGrabPage::ImageButton1Click);
+    connect(ImageButton2, &TImageButton::clicked, this, &TGrabPage::ImageButton2Click);
+    connect(ImageButton3, &TImageButton::clicked, this, &TGrabPage::ImageButton3Click);
+    Color_grabbed->onPaint = [this](QPainter& p, const QRect&) { paintCells(p); };
+    Color_grabbed->onMouseDown = [this](Qt::MouseButton, QPoint pos) { Color_grabbedMouseDown(pos); };
+    Color_grabbed->onMouseUp = [this](Qt::MouseButton, QPoint) { Color_grabbedMouseUp(); };
+    Color_grabbed->onDblClick = [this] { Color_grabbedDblClick(); };
+}
+
+// Start: the main window steps aside while the zoom window is open; the zoom
+// window shows it again when it closes.
+void TGrabPage::ImageButton1Click()
+{
+    form_.hide();
+    {
+        Tgrab_color zoom(form_);
+        Services().dialogs->exec(zoom);
+    }
+    if (form_.isHidden())
+        form_.show();
+    Color_grabbedPaint();
+}
+
+void TGrabPage::ImageButton2Click()
+{
+    form_.GrabbedColors.clear();
+    Color_grabbedPaint();
+    form_.GrabbedSelection = -1;
+    ImageButton3->setEnabled(false);
+}
+
+void TGrabPage::ImageButton3Click()
+{
+    TPaletteModel& pal = form_.Pal;
+    for (const TSwatch& g : form_.GrabbedColors) {
+        TSwatch s;
+        s.Red = g.Red;
+        s.Green = g.Green;
+        s.Blue = g.Blue;
+        pal.Palette.push_back(s);
+    }
+    form_.palettePage->ApplySwatchSize();
+    pal.LayoutPalette();
+    form_.palettePage->EnableEditButtons(true);
+    form_.RepaintPaletteView();
+    form_.palettePage->JvScrollBox1->scrollToEnd();
+    if (pal.SwatchCount() > 0) {
+        const TSwatch& last = pal.Palette.back();
+        form_.LastAddedColor = {last.Red, last.Green, last.Blue};
+    }
+    form_.result_oldColorPaint();
+    pal.PaletteSaved = false;
+    form_.SetStatus(QStringLiteral("Added color from screen"), form_.PageCaption() + QStringLiteral("(Not saved)"));
+}
+
+void TGrabPage::Color_grabbedPaint()
+{
+    if (form_.GrabbedColors.empty())
+        form_.GrabbedSelection = -1;
+    Color_grabbed->resize(GrabbedViewWidth, CellViewHeight(int(form_.GrabbedColors.size()), GrabbedViewWidth));
+    Color_grabbed->update();
+}
+
+void TGrabPage::paintCells(QPainter& p)
+{
+    if (form_.GrabbedColors.empty()) {
+        form_.GrabbedSelection = -1;
+        return;
+    }
+    for (int i = 0; i < int(form_.GrabbedColors.size()); ++i) {
+        const TSwatch& s = form_.GrabbedColors[size_t(i)];
+        if (i == form_.GrabbedSelection)
+            p.setPen(QPen(QColor(250, 250, 250), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        else
+            p.setPen(QPen(QColor(80, 80, 80), 1));
+        p.setBrush(QColor(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF));
+        p.drawRect(s.Left, s.Top, 28, 28); // 29 x 29 with its outline
+    }
+}
+
+int TGrabPage::GrabbedColorAt(QPoint pos) const
+{
+    int hit = -1;
+    for (int i = 0; i < int(form_.GrabbedColors.size()); ++i) {
+        const TSwatch& s = form_.GrabbedColors[size_t(i)];
+        if (s.Left < pos.x() && pos.x() < s.Left + 29 && s.Top < pos.y() && pos.y() < s.Top + 29)
+            hit = i;
+    }
+    return hit;
+}
+
+void TGrabPage::Color_grabbedMouseDown(QPoint pos)
+{
+    const int hit = GrabbedColorAt(pos);
+    if (hit < 0)
+        return;
+    form_.GrabbedSelection = hit;
+    Color_grabbedPaint();
+    const TSwatch& s = form_.GrabbedColors[size_t(hit)];
+    form_.SetCurrentColor(s.Red, s.Green, s.Blue);
+}
+
+void TGrabPage::Color_grabbedMouseUp()
+{
+    form_.PointerPicking = false;
+}
+
+void TGrabPage::Color_grabbedDblClick()
+{
+    form_.b_ppAddClick();
 }

@@ -1,9 +1,12 @@
-// The "Grab Colors" page: the colours sampled with the zoom window.
+// The "Grab Colors" page: the colours sampled with the zoom window, which
+// the user picks as the current colour or adds to the open palette.
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 
 class QLabel;
+class QPainter;
 class QWidget;
 class TForm1;
 class TImageButton;
@@ -13,6 +16,8 @@ class TScrollBox;
 class TGrabPage : public QObject {
     Q_OBJECT
 public:
+    static constexpr int GrabbedViewWidth = 232; // 7 cells of 30 pixels a row
+
     TGrabPage(TForm1& form, QWidget* page);
 
     TScrollBox* JvScrollBox2 = nullptr;
@@ -22,6 +27,18 @@ public:
     TImageButton* ImageButton3 = nullptr; // Add all
     QLabel* hintLabel = nullptr;
 
+    void ImageButton1Click();
+    void ImageButton2Click();
+    void ImageButton3Click();
+    void Color_grabbedPaint();
+    void Color_grabbedMouseDown(QPoint pos);
+    void Color_grabbedMouseUp();
+    void Color_grabbedDblClick();
+    // Index of the grabbed colour whose cell holds `pos` strictly inside its
+    // outline; the last one in the list when several do; -1 for none.
+    int GrabbedColorAt(QPoint pos) const;
+
 private:
+    void paintCells(QPainter& p);
     TForm1& form_;
 };

@@ -1,0 +1,42 @@
+// The arithmetic of the zoom window's magnifier, apart from any window:
+// which screen rectangle is enlarged into the live picture, where the colour
+// under the pointer is read, and where the crosshair goes.
+#pragma once
+
+#include "palette/PaletteModel.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <vector>
+
+struct TMagnifierStep {
+    int d = 0;      // 4 x (zoom position + 1)
+    int dx = 0;     // half the source width: picture width / d, halves to even
+    int dy = 0;     // half the source height
+    QRect source;   // screen pixels enlarged into the picture, kept on the desktop
+    QPoint sample;  // picture pixel read as the colour under the pointer
+    QPoint cross;   // centre of the crosshair, one pixel left of and above `sample`
+};
+
+// One step for zoom position `zoom` (0..10), a picture of `picture` pixels,
+// the pointer at `pointer` and a virtual desktop of `desktop` pixels. The
+// pointer's place in the picture uses the nominal enlargement 2 x (zoom + 1).
+TMagnifierStep MagnifierStep(int zoom, QSize picture, QPoint pointer, QSize desktop);
+
+// Fills all of `picture` from `source`, each source pixel becoming a block
+// of equal pixels: picture pixel x shows source column x * sw / pw, rounded down.
+void EnlargeNearest(const QImage& source, QImage& picture);
+
+// Black one-pixel lines through `centre`: across from centre.x - width/4 and
+// down from centre.y - height/4, each up to but not including the point as
+// far on the other side.
+void DrawCrosshair(QImage& picture, QPoint centre);
+
+// Places a list of cells of 30 x 30 pixels in rows of (view width / 30) cells:
+// Left = 30 x column + 1, Top = 30 x row.
+void LayoutCells(std::vector<TSwatch>& cells, int viewWidth);
+// Height of a view of 30-pixel cells: one row more than the full rows.
+int CellViewHeight(int count, int viewWidth);

@@ -1,0 +1,116 @@
+// The zoom window: a magnifier that follows the pointer over the whole
+// screen and samples the colour under it. Two hot keys drive it from any
+// application: the zoom key freezes the magnified picture and resumes it,
+// the grab key keeps the sampled colour. While frozen, clicks on the picture
+// keep the colour under the pointer. Closing hands the kept colours to the
+// main window and stores the two hot keys.
+#pragma once
+
+#include "grab/HotKeyManager.h"
+#include "palette/PaletteModel.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QImage>
+
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QSlider;
+class QTimer;
+class TForm1;
+class THotKeyEdit;
+class TPaintBox;
+class TScrollBox;
+class TStatusBar;
+
+class Tgrab_color : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int OpenWidth = 414;   // client area when opened
+    static constexpr int OpenHeight = 300;
+    static constexpr int MaxWidth = 614;
+    static constexpr int MaxHeight = 500;
+    static constexpr int ColumnWidth = 121;
+    static constexpr int StatusHeight = 19;
+    static constexpr int TickInterval = 25; // ms
+
+    // Creates the window over the main window and runs its opening (FormCreate).
+    explicit Tgrab_color(TForm1& form);
+    ~Tgrab_color() override; // FormDestroy
+
+    // ---- Controls ----------------------------------------------------------
+    QWidget* here_gColor = nullptr;
+    QGroupBox* groupGrabbed = nullptr;
+    TPaintBox* from_grabColor = nullptr;
+    QLabel* v_r = nullptr;
+    QLabel* v_g = nullptr;
+    QLabel* v_b = nullptr;
+    TScrollBox* JvScrollBox1 = nullptr;
+    TPaintBox* paint_gbColors = nullptr;
+    TPaintBox* Image1 = nullptr; // live picture
+    TPaintBox* Image2 = nullptr; // frozen picture
+    QWidget* Panel1 = nullptr;   // settings
+    QSlider* Slider = nullptr;
+    QCheckBox* cbSrediste = nullptr;
+    THotKeyEdit* HotKey1 = nullptr;
+    TPaintBox* Image3 = nullptr;
+    THotKeyEdit* HotKey2 = nullptr;
+    TPaintBox* Image4 = nullptr;
+    QLabel* myhelp = nullptr;
+    TStatusBar* grabbing_status = nullptr;
+    QTimer* Timer1 = nullptr;
+    THotKeyManager* HotKeyManager1 = nullptr;
+
+    // ---- State ---------------------------------------------------------------
+    THotKey ZoomKey = 0; // registered values; 0 when none
+    THotKey GrabKey = 0;
+    std::vector<TSwatch> ZoomColors;
+    QWidget* AppWindow = nullptr;
+    QImage LivePicture;   // Image1's picture; rebuilt at Image1's size
+    QImage FrozenPicture; // Image2's picture; empty until the first freeze
+
+    // ---- Handlers --------------------------------------------------------------
+    void FormCreate();
+    void FormClose();
+    void FormResize();
+    void MagnifierTick();
+    void HotKeyManager1HotKeyPressed(THotKey hotKey, std::uint16_t index);
+    void HotKey1Change();
+    void HotKey2Change();
+    void Image2MouseMove(QPoint pos);
+    void Image2MouseDown(Qt::MouseButton button, QPoint pos);
+    void paint_gbColorsPaint();
+    void from_grabColorPaint();
+    void Image3Click();
+    void Image4Click();
+
+    // Brings `window` to the front and gives it the keyboard; true when it is
+    // the active window afterwards.
+    bool ForceToForeground(QWidget* window);
+
+    // Appends the sampled colour to ZoomColors.
+    void GrabSampledColor();
+    QString StatusText(int panel) const;
+    bool Live() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+public:
+    void done(int result) override;
+
+private:
+    void buildControls();
+    void showSampledColor();
+    void bringApplicationForward();
+    void notAvailable(THotKey hotKey);
+    bool acceptFieldValue(THotKeyEdit* field, THotKey& registered);
+
+    TForm1& form_;
+    bool closed_ = false;
+    QElapsedTimer lastActivation_;
+};
