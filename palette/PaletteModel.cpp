@@ -132,7 +132,7 @@ QStringList List(const QString& folder, const QString& suffix)
     QDir dir(folder);
     dir.setFilter(QDir::Files | QDir::Hidden | QDir::CaseSensitive);
     dir.setNameFilters({"*" + suffix});
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    dir.setSorting(QDir::Unsorted);
     QStringList names;
     for (const QString& file : dir.entryList()) {
         if (!file.endsWith(suffix))
@@ -141,6 +141,11 @@ QStringList List(const QString& folder, const QString& suffix)
         if (!base.isEmpty())
             names << base;
     }
+    // By name, so "A" comes before "A copy" (the extension takes no part).
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
     return names;
 }
 
