@@ -302,8 +302,16 @@ bool TPaletteFiles::eventFilter(QObject* watched, QEvent* event)
         list_ppKeyUp();
         return false;
     }
-    if (watched == list_pp->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        list_ppDblClick();
+    if (watched == list_pp->viewport()
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+        const bool onEntry = list_pp->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid();
+        if (event->type() == QEvent::MouseButtonDblClick)
+            list_ppDblClick();
+        if (!onEntry) {
+            // White space below the names keeps the selection.
+            list_pp->setFocus(Qt::MouseFocusReason);
+            return true;
+        }
         return false;
     }
     return QObject::eventFilter(watched, event);

@@ -83,7 +83,12 @@ TEST(PaletteFiles, ListClickOnlyRenamesThePageAndEnterButtonOrDoubleClickOpens)
 
     form.pp_pageControl->setCurrentIndex(0);
     ClickEntry(list, "A");
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    // White space below the names keeps the selection; a double click
+    // there opens the selected palette like one on its name.
+    const QPoint below(50, list->visualItemRect(list->item(2)).bottom() + 40);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
+    EXPECT_EQ(w.selectedEntry(), "A");
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
     EXPECT_EQ(form.Pal.PaletteName, "A");
     EXPECT_EQ(form.pp_pageControl->currentIndex(), 1);
     EXPECT_TRUE(w.dialogs().shown.empty());
