@@ -1,21 +1,17 @@
 #!/usr/bin/env bash
 # Saves a new palette under a typed name through the File menu and the name
-# dialog, then starts the program again: the palette comes back on screen
-# and a second Save writes straight to its file.
-#   test_palette_save_reopen.sh <path of tintwell>
-set -euo pipefail
+# dialog, closes, and starts the program again: the palette comes back on
+# screen, and Save then writes straight to its file without asking a name.
+PROGRAM=$1 XTOOL=$2
+source "$(dirname "$0")/lib.sh"
 
-program_dir=$(dirname "$1")
-work=${TINTWELL_TEST_WORK:?}
-cp -r "$program_dir" "$work/prog"
-palettes="$work/prog/MyPalettes"
-values="$XDG_CONFIG_HOME/tintwell/store/HKEY_LOCAL_MACHINE/software/tintwell/values"
 name="My Reds"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+palette_file="$E2E_PROG_DIR/MyPalettes/$name.dat"
+red_line='255\t0\t0\r\n'
 
 wait_for() { # wait_for <what> <command...>
-    local what=$1; shift
+    local what=$1
+    shift
     for _ in $(seq 1 100); do
         "$@" && return 0
         sleep 0.1
@@ -23,60 +19,57 @@ wait_for() { # wait_for <what> <command...>
     fail "timed out waiting for $what"
 }
 
-app_pid=
-stop_app() {
-    if [ -n "$app_pid" ]; then
-        kill "$app_pid" 2>/dev/null || true
-        wait "$app_pid" 2>/dev/null || true
-        app_pid=
-    fi
+# Points on the palette page, relative to the main window's client area.
+click_at() {
+    xdotool mousemove $((WX + $1)) $((WY + $2)) click 1
+    sleep 0.3
 }
-trap stop_app EXIT
+add_colour() { click_at 58 532; }       # "Add"
+save_from_file_menu() {                  # "File", then "Save", its first item
+    click_at 377 400
+    xdotool key Down Return
+}
+cell_pixel() { screen_pixel $((WX + 28 + $1 * 30 + 14)) $((WY + 376 + 14)); }
 
-start_app() {
-    "$work/prog/tintwell" >"$work/app.log" 2>&1 &
-    app_pid=$!
-    win=$(xdotool search --sync --onlyvisible --name "^Tintwell V1.0$" | head -n1)
-    eval "$(xdotool getwindowgeometry --shell "$win")"
-    WX=$X WY=$Y
-    sleep 0.5
+open_main_window() {
+    start_program
+    win=$(wait_window '^Tintwell V1.0$')
+    read -r WX WY < <(window_origin "$win")
+    sleep 0.3
 }
 
-# Window-relative points of the palette page (page origin 16, 366).
-click_at() { xdotool mousemove $((WX + $1)) $((WY + $2)) click 1; sleep 0.3; }
-add_colour() { click_at 58 532; }
-open_file_menu() { click_at 377 400; }
-
-pixel_at() { # pixel_at x y -> "#RRGGBB" of the window-relative point
-    import -window root "$work/shot.png"
-    convert "$work/shot.png" -crop "1x1+$((WX + $1))+$((WY + $2))" -format '#%[hex:p{0,0}]' info: | cut -c1-7
+close_main_window() {
+    "$XTOOL" close "$win"
+    wait_exit
 }
+
+copy_program
 
 # First run: the current colour is red; add it twice and save under a name.
-start_app
+open_main_window
 add_colour
 add_colour
-open_file_menu
-xdotool key Down Return # "Save", the first item, enabled for a new palette
-sleep 0.5
+save_from_file_menu
+dialog=$(wait_window '^Save Palette$' 10)
+xdotool windowfocus --sync "$dialog"
 xdotool type --delay 20 "$name"
 xdotool key Return
-wait_for "the palette file" test -f "$palettes/$name.dat"
-printf '255\t0\t0\r\n255\t0\t0\r\n' | cmp - "$palettes/$name.dat" || fail "saved bytes differ"
-grep -q "^lastFileName	$name\$" "$values" || fail "lastFileName not stored"
-stop_app
+wait_for "the palette file" test -f "$palette_file"
+printf "$red_line$red_line" | cmp -s - "$palette_file" || fail "saved bytes: $(od -c "$palette_file")"
+[ "$(store_value lastFileName)" = "$name" ] || fail "lastFileName: $(store_value lastFileName)"
+close_main_window # saved: no question
 
 # Second run: the palette is reopened and drawn.
-start_app
-[ "$(pixel_at 43 390)" = "#FF0000" ] || fail "first cell is not red on reopening: $(pixel_at 43 390)"
-[ "$(pixel_at 73 390)" = "#FF0000" ] || fail "second cell is not red on reopening"
-[ "$(pixel_at 103 390)" = "#FFFFFF" ] || fail "a third cell is drawn"
-# It is the palette on file: Save writes it without asking for a name.
+open_main_window
+[ "$(cell_pixel 0)" = "255,0,0" ] || fail "first cell on reopening: $(cell_pixel 0)"
+[ "$(cell_pixel 1)" = "255,0,0" ] || fail "second cell on reopening: $(cell_pixel 1)"
+[ "$(cell_pixel 2)" = "255,255,255" ] || fail "a third cell is drawn: $(cell_pixel 2)"
+# It is the palette on file: Save writes it without a dialog.
 add_colour
-open_file_menu
-xdotool key Down Return
-wait_for "the second save" bash -c "[ \$(wc -l < '$palettes/$name.dat') -eq 3 ]"
-printf '255\t0\t0\r\n255\t0\t0\r\n255\t0\t0\r\n' | cmp - "$palettes/$name.dat" || fail "second save differs"
-[ "$(ls -A "$palettes")" = "$name.dat" ] || fail "unexpected files: $(ls -A "$palettes")"
-stop_app
-echo "palette saved and reopened"
+save_from_file_menu
+wait_for "the second save" bash -c "[ \"\$(wc -l < '$palette_file')\" -eq 3 ]"
+printf "$red_line$red_line$red_line" | cmp -s - "$palette_file" || fail "second save: $(od -c "$palette_file")"
+[ "$(ls -A "$E2E_PROG_DIR/MyPalettes")" = "$name.dat" ] || fail "files: $(ls -A "$E2E_PROG_DIR/MyPalettes")"
+close_main_window
+[ "$(store_value lastFileName)" = "$name" ] || fail "lastFileName after close: $(store_value lastFileName)"
+echo "palette saved and reopened: ok"

@@ -74,6 +74,10 @@ public:
 // dialog opens, `typed` names are entered one after another with "Ok" until
 // the dialog closes; when the names run out it is cancelled.
 struct TNameDialogScript {
+    explicit TNameDialogScript(QStringList names = {})
+        : typed(std::move(names))
+    {
+    }
     QStringList typed;
     QStringList titles;       // each dialog's caption as it opened
     QStringList initialTexts; // each dialog's edit text as it opened
