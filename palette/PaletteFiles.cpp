@@ -69,7 +69,8 @@ TPaletteFiles::TPaletteFiles(TForm1& form, QWidget* filePage, QWidget* palettePa
 
     connect(list_pp, &QListWidget::clicked, this, [this] { list_ppClick(); });
     list_pp->installEventFilter(this);
-    list_pp->viewport()->installEventFilter(this);
+    listViewport_ = list_pp->viewport();
+    listViewport_->installEventFilter(this);
     connect(FlatButton2, &QPushButton::clicked, this, [this] { FlatButton2Click(); });
     connect(mu_listnew, &QPushButton::clicked, this, [this] { mu_listnewClick(); });
 
@@ -88,7 +89,8 @@ TPaletteFiles::TPaletteFiles(TForm1& form, QWidget* filePage, QWidget* palettePa
 
     lastPage_ = form.pp_pageControl->currentIndex();
     connect(form.pp_pageControl, &QTabWidget::currentChanged, this, [this](int index) { PageChanged(index); });
-    form.pp_pageControl->tabBar()->installEventFilter(this);
+    tabBar_ = form.pp_pageControl->tabBar();
+    tabBar_->installEventFilter(this);
 }
 
 // ---- The list ------------------------------------------------------------------
@@ -272,40 +274,47 @@ void TPaletteFiles::PageChanged(int index)
 
 bool TPaletteFiles::eventFilter(QObject* watched, QEvent* event)
 {
-    QTabBar* tabs = form_.pp_pageControl->tabBar();
-    if (watched == tabs) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            const int target = tabs->tabAt(mouse->position().toPoint());
-            if (mouse->button() == Qt::LeftButton && target >= 0 && target != tabs->currentIndex()
-                && tabs->isTabEnabled(target)) {
+    // Only input reaches the code below: other events also arrive while the
+    // window is being taken down, when the form must not be touched.
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+        || type == QEvent::MouseButtonRelease;
+    const bool key = type == QEvent::KeyPress || type == QEvent::KeyRelease;
+    if (!mouse && !key)
+        return QObject::eventFilter(watched, event);
+
+    if (watched == tabBar_ && mouse) {
+        if (type == QEvent::MouseButtonPress) {
+            auto* press = static_cast<QMouseEvent*>(event);
+            const int target = tabBar_->tabAt(press->position().toPoint());
+            if (press->button() == Qt::LeftButton && target >= 0 && target != tabBar_->currentIndex()
+                && tabBar_->isTabEnabled(target)) {
                 // The question comes while the palette is still in sight.
                 if (!pp_pageControlChanging())
                     return true;
                 guardRan_ = true;
             }
-        } else if (event->type() == QEvent::MouseButtonRelease) {
+        } else if (type == QEvent::MouseButtonRelease) {
             QTimer::singleShot(0, this, [this] { guardRan_ = false; });
         }
         return false;
     }
-    if (watched == list_pp && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == list_pp && key) {
+        if (type == QEvent::KeyRelease) {
+            list_ppKeyUp();
+            return false;
+        }
+        const int pressed = static_cast<QKeyEvent*>(event)->key();
         list_ppKeyDown();
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (pressed == Qt::Key_Return || pressed == Qt::Key_Enter) {
             list_ppKeyPress(13);
             return true;
         }
         return false;
     }
-    if (watched == list_pp && event->type() == QEvent::KeyRelease) {
-        list_ppKeyUp();
-        return false;
-    }
-    if (watched == list_pp->viewport()
-        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+    if (watched == listViewport_ && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
         const bool onEntry = list_pp->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid();
-        if (event->type() == QEvent::MouseButtonDblClick)
+        if (type == QEvent::MouseButtonDblClick)
             list_ppDblClick();
         if (!onEntry) {
             // White space below the names keeps the selection.

@@ -9,6 +9,7 @@ class QAction;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QTabBar;
 class QWidget;
 class TForm1;
 
@@ -95,6 +96,8 @@ private:
     void PageChanged(int index);
 
     TForm1& form_;
+    QTabBar* tabBar_ = nullptr;      // of pp_pageControl
+    QWidget* listViewport_ = nullptr; // of list_pp
     int lastPage_ = 1;
     bool programSwitch_ = false;
     bool guardRan_ = false;

@@ -288,28 +288,30 @@ void TPalettePage::SizeChanged()
 
 bool TPalettePage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == b_ppWatch && b_ppWatch->isEnabled()) {
-        bool down = false, up = false;
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            down = true;
-            break;
-        case QEvent::MouseButtonRelease:
-            up = true;
-            break;
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease: {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Space && !key->isAutoRepeat()) {
-                down = event->type() == QEvent::KeyPress;
-                up = !down;
-            }
-            break;
+    // Input only: other events also arrive while the window is being taken
+    // down, when the form must not be touched.
+    bool down = false, up = false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        down = true;
+        break;
+    case QEvent::MouseButtonRelease:
+        up = true;
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && !key->isAutoRepeat()) {
+            down = event->type() == QEvent::KeyPress;
+            up = !down;
         }
-        default:
-            break;
-        }
+        break;
+    }
+    default:
+        break;
+    }
+    if ((down || up) && watched == b_ppWatch && b_ppWatch->isEnabled()) {
         if (down) {
             // When a box is about to be shown, the button must not stay down
             // behind it: the release would go to the box.
@@ -317,8 +319,7 @@ bool TPalettePage::eventFilter(QObject* watched, QEvent* event)
             b_ppWatchMouseDown();
             return boxComing;
         }
-        if (up)
-            b_ppWatchMouseUp();
+        b_ppWatchMouseUp();
     }
     return QObject::eventFilter(watched, event);
 }
