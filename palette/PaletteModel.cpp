@@ -6,32 +6,37 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
 
-QString NotAnInteger(const QByteArray& text)
+QString NotAnInteger(QByteArrayView text)
 {
     return QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLocal8Bit(text));
 }
 
-// Plain signed decimal, optionally surrounded by blanks.
-bool ToInt32(const QByteArray& field, std::int32_t& out)
+// Plain signed decimal, optionally surrounded by blanks. A TAB is no blank
+// here: it would be the start of a field that the format does not have.
+bool ToInt32(QByteArrayView field, std::int32_t& out)
 {
-    const QByteArray t = field.trimmed();
-    if (t.isEmpty())
+    while (!field.isEmpty() && field.front() == ' ')
+        field = field.sliced(1);
+    while (!field.isEmpty() && field.back() == ' ')
+        field.chop(1);
+    if (field.isEmpty())
         return false;
     qsizetype i = 0;
     bool negative = false;
-    if (t[0] == '-' || t[0] == '+') {
-        negative = t[0] == '-';
+    if (field[0] == '-' || field[0] == '+') {
+        negative = field[0] == '-';
         i = 1;
     }
-    if (i >= t.size())
+    if (i >= field.size())
         return false;
     std::int64_t v = 0;
-    for (; i < t.size(); ++i) {
-        const char c = t[i];
+    for (; i < field.size(); ++i) {
+        const char c = field[i];
         if (c < '0' || c > '9')
             return false;
         v = v * 10 + (c - '0');
@@ -52,18 +57,20 @@ namespace SwatchFile {
 
 bool Parse(const QByteArray& data, std::vector<TSwatch>& out, QString& error)
 {
+    const char* const text = data.constData();
+    const qsizetype n = data.size();
     std::vector<TSwatch> swatches;
+    swatches.reserve(std::size_t(std::count(text, text + n, '\n')) + 1);
     qsizetype pos = 0;
     int lineNumber = 0;
-    const qsizetype n = data.size();
     while (pos < n) {
         qsizetype end = pos;
-        while (end < n && data[end] != '\n' && data[end] != '\r')
+        while (end < n && text[end] != '\n' && text[end] != '\r')
             ++end;
-        const QByteArray line = data.mid(pos, end - pos);
+        const QByteArrayView line(text + pos, end - pos);
         ++lineNumber;
         // One line end: CR LF, LF or a lone CR.
-        if (end < n && data[end] == '\r' && end + 1 < n && data[end + 1] == '\n')
+        if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n')
             pos = end + 2;
         else
             pos = end + 1;
@@ -76,7 +83,8 @@ bool Parse(const QByteArray& data, std::vector<TSwatch>& out, QString& error)
             error = NotAnInteger(line) + QStringLiteral("\n(line %1)").arg(lineNumber);
             return false;
         }
-        const QByteArray fields[3] = {line.left(tab1), line.mid(tab1 + 1, tab2 - tab1 - 1), line.mid(tab2 + 1)};
+        const QByteArrayView fields[3] = {line.first(tab1), line.sliced(tab1 + 1, tab2 - tab1 - 1),
+                                          line.sliced(tab2 + 1)};
         std::int32_t values[3];
         for (int k = 0; k < 3; ++k)
             if (!ToInt32(fields[k], values[k])) {
@@ -122,9 +130,9 @@ TFileResult Read(const QString& path, std::vector<TSwatch>& out)
 QStringList List(const QString& folder, const QString& suffix)
 {
     QDir dir(folder);
-    dir.setFilter(QDir::Files | QDir::CaseSensitive);
+    dir.setFilter(QDir::Files | QDir::Hidden | QDir::CaseSensitive);
     dir.setNameFilters({"*" + suffix});
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    dir.setSorting(QDir::Unsorted);
     QStringList names;
     for (const QString& file : dir.entryList()) {
         if (!file.endsWith(suffix))
@@ -133,10 +141,60 @@ QStringList List(const QString& folder, const QString& suffix)
         if (!base.isEmpty())
             names << base;
     }
+    // By name, so "A" comes before "A copy" (the extension takes no part).
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
     return names;
 }
 
 } // namespace SwatchFile
+
+namespace SwatchGrid {
+
+std::int32_t HitTest(const std::vector<TSwatch>& swatches, std::int32_t width, std::int32_t height,
+                     std::int32_t x, std::int32_t y)
+{
+    // Top < y < Top + height - 1, so only cells with y - height + 1 < Top < y.
+    const std::int64_t lowTop = std::int64_t(y) - height + 1;
+    const auto first = std::partition_point(swatches.begin(), swatches.end(),
+                                            [&](const TSwatch& s) { return s.Top <= lowTop; });
+    const auto last = std::partition_point(first, swatches.end(), [&](const TSwatch& s) { return s.Top < y; });
+    for (auto it = first; it != last; ++it)
+        if (it->Left < x && std::int64_t(x) < std::int64_t(it->Left) + width - 1 && it->Top < y
+            && std::int64_t(y) < std::int64_t(it->Top) + height - 1)
+            return std::int32_t(it - swatches.begin());
+    return -1;
+}
+
+std::pair<std::size_t, std::size_t> RowsBetween(const std::vector<TSwatch>& swatches, std::int32_t height,
+                                                std::int32_t y0, std::int32_t y1)
+{
+    // A cell covers rows Top .. Top + height - 2; a selected one's ring one
+    // more on each side: Top - 1 .. Top + height - 1.
+    const auto first = std::partition_point(swatches.begin(), swatches.end(), [&](const TSwatch& s) {
+        return std::int64_t(s.Top) + height - 1 < y0;
+    });
+    const auto last = std::partition_point(first, swatches.end(),
+                                           [&](const TSwatch& s) { return std::int64_t(s.Top) - 1 <= y1; });
+    return {std::size_t(first - swatches.begin()), std::size_t(last - swatches.begin())};
+}
+
+} // namespace SwatchGrid
+
+bool IsUsablePaletteName(const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (const QChar c : name) {
+        if (c == '/' || c == '\\')
+            return false;
+        if (c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
 
 void TPaletteModel::ApplySwatchSize(TSwatchSize size)
 {

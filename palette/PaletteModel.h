@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 struct TSwatch {
@@ -44,9 +45,28 @@ QByteArray Serialize(const std::vector<TSwatch>& swatches);
 // Reads a whole file; I/O errors and malformed lines are reported in the result.
 TFileResult Read(const QString& path, std::vector<TSwatch>& out);
 // Names of the files in `folder` with the extension `suffix` (".dat"),
-// without it; ordinary, visible files only, in name order.
+// without it; ordinary files only (names starting with a dot included, since
+// a palette may be called that), in name order.
 QStringList List(const QString& folder, const QString& suffix);
 } // namespace SwatchFile
+
+// Finding cells in a grid laid out row by row (Top never decreases along the
+// array), without walking the whole array.
+namespace SwatchGrid {
+// Index of the swatch whose cell holds the point strictly inside its
+// outline: Left < x < Left + width - 1 and Top < y < Top + height - 1.
+// -1 when no cell does.
+std::int32_t HitTest(const std::vector<TSwatch>& swatches, std::int32_t width, std::int32_t height,
+                     std::int32_t x, std::int32_t y);
+// Indexes [first, last) of the swatches whose cells, including the ring a
+// selected cell draws one pixel outside itself, reach into rows y0..y1.
+std::pair<std::size_t, std::size_t> RowsBetween(const std::vector<TSwatch>& swatches, std::int32_t height,
+                                                std::int32_t y0, std::int32_t y1);
+} // namespace SwatchGrid
+
+// A palette name is the name of its file: not empty, not "." or "..", and
+// without path separators or control characters. Anything else is fine.
+bool IsUsablePaletteName(const QString& name);
 
 class TPaletteModel {
 public:
@@ -67,6 +87,11 @@ public:
     std::int32_t SwatchesPerRow() const { return ViewWidth / SwatchWidth; }
     void LayoutPalette();
     std::int32_t PaletteViewHeight() const;
+    // The swatch under a point of the view, -1 for none.
+    std::int32_t SwatchAt(std::int32_t x, std::int32_t y) const
+    {
+        return SwatchGrid::HitTest(Palette, SwatchWidth, SwatchHeight, x, y);
+    }
 
     QString PaletteFilePath(const QString& name) const;
     // Writes Palette to PaletteFolder/<name>.dat, replacing the old file

@@ -2,10 +2,20 @@
 
 #include "app/TForm1.h"
 #include "app/Widgets.h"
+#include "platform/Services.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
+#include <QTabWidget>
+
+namespace {
+
+const QColor kOutline(80, 80, 80);
+const QColor kSelectedRing(250, 250, 250);
+
+} // namespace
 
 TPalettePage::TPalettePage(TForm1& form, QWidget* page)
     : QObject(&form)
@@ -47,15 +57,32 @@ TPalettePage::TPalettePage(TForm1& form, QWidget* page)
     NameControl(check_small, "check_small", QStringLiteral("small"));
     check_small->setGeometry(222, 188, 60, 20);
 
-    Color_myPalette->onPaint = [this](QPainter& p, const QRect&) {
+    Color_myPalette->onPaint = [this](QPainter& p, const QRect& exposed) {
         const TPaletteModel& pal = form_.Pal;
-        for (int i = 0; i < pal.SwatchCount(); ++i) {
-            const TSwatch& s = pal.Palette[size_t(i)];
-            p.setPen(QColor(80, 80, 80));
-            p.setBrush(QColor(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF));
-            p.drawRect(s.Left, s.Top, pal.SwatchWidth - 2, pal.SwatchHeight - 2);
-        }
+        LastPaintedCells = PaintSwatches(p, pal.Palette, pal.SwatchWidth, pal.SwatchHeight, pal.SelectedSwatch, exposed);
     };
+    Color_myPalette->onMouseDown = [this](Qt::MouseButton button, QPoint at) { Color_myPaletteMouseDown(button, at); };
+    Color_myPalette->onMouseUp = [this](Qt::MouseButton, QPoint) { Color_myPaletteMouseUp(); };
+    Color_myPalette->onDblClick = [this] { Color_myPaletteDblClick(); };
+
+    connect(b_ppAdd, &QAbstractButton::clicked, this, [this] { b_ppAddClick(); });
+    connect(b_ppSwap, &QAbstractButton::clicked, this, [this] { b_ppSwapClick(); });
+    connect(b_ppDel, &QAbstractButton::clicked, this, [this] { b_ppDelClick(); });
+    // Watch acts when the button goes down, with any mouse button.
+    b_ppWatch->installEventFilter(this);
+
+    connect(check_large, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            check_largeClick();
+    });
+    connect(check_medium, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            check_mediumClick();
+    });
+    connect(check_small, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            check_smallClick();
+    });
 }
 
 TSwatchSize TPalettePage::SizeChoice() const
@@ -72,23 +99,227 @@ void TPalettePage::ApplySwatchSize()
     form_.Pal.ApplySwatchSize(SizeChoice());
 }
 
-void TPalettePage::Color_myPalettePaint()
-{
-    if (form_.Pal.SwatchCount() == 0) {
-        form_.Pal.SelectedSwatch = -1;
-        EnableEditButtons(false);
-    }
-    Color_myPalette->resize(TPaletteModel::ViewWidth, form_.Pal.PaletteViewHeight());
-    Color_myPalette->update();
-}
-
-void TPalettePage::b_ppAddClick()
-{
-}
-
 void TPalettePage::EnableEditButtons(bool enabled)
 {
     b_ppDel->setEnabled(enabled);
     b_ppSwap->setEnabled(enabled);
     b_ppWatch->setEnabled(enabled);
+}
+
+bool TPalettePage::HasSelection() const
+{
+    const TPaletteModel& pal = form_.Pal;
+    return pal.SelectedSwatch >= 0 && pal.SelectedSwatch < pal.SwatchCount();
+}
+
+int TPalettePage::PaintSwatches(QPainter& p, const std::vector<TSwatch>& swatches, int width, int height,
+                                int selected, const QRect& exposed)
+{
+    const auto [first, last] = SwatchGrid::RowsBetween(swatches, height, exposed.top(), exposed.bottom());
+    int drawn = 0;
+    for (std::size_t i = first; i < last; ++i) {
+        const TSwatch& s = swatches[i];
+        if (std::int64_t(s.Left) + width - 1 < exposed.left() || std::int64_t(s.Left) - 1 > exposed.right())
+            continue;
+        const QColor fill(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF);
+        // The cell covers Left .. Left + width - 2 (and the same downwards).
+        if (std::int64_t(i) == selected) {
+            p.fillRect(s.Left - 1, s.Top - 1, width + 1, height + 1, kSelectedRing);
+            p.fillRect(s.Left + 2, s.Top + 2, width - 5, height - 5, fill);
+        } else {
+            p.fillRect(s.Left, s.Top, width - 1, height - 1, kOutline);
+            p.fillRect(s.Left + 1, s.Top + 1, width - 3, height - 3, fill);
+        }
+        ++drawn;
+    }
+    return drawn;
+}
+
+// Repaint: sets the view's height and has the visible part drawn again.
+void TPalettePage::Color_myPalettePaint()
+{
+    TPaletteModel& pal = form_.Pal;
+    if (pal.SwatchCount() == 0) {
+        pal.SelectedSwatch = -1;
+        EnableEditButtons(false);
+    }
+    Color_myPalette->resize(TPaletteModel::ViewWidth, pal.PaletteViewHeight());
+    Color_myPalette->update();
+}
+
+void TPalettePage::Color_myPaletteMouseDown(Qt::MouseButton, QPoint at)
+{
+    const std::int32_t hit = form_.Pal.SwatchAt(at.x(), at.y());
+    if (hit < 0)
+        return;
+    form_.Pal.SelectedSwatch = hit;
+    Color_myPalettePaint();
+}
+
+void TPalettePage::Color_myPaletteMouseUp()
+{
+    form_.PointerPicking = false;
+}
+
+void TPalettePage::ApplySelectedSwatch()
+{
+    const TSwatch& s = form_.Pal.Palette[std::size_t(form_.Pal.SelectedSwatch)];
+    // The cell shows the low byte of each channel; that is the colour taken.
+    form_.SetCurrentColor(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF);
+    form_.GrabbedSelection = -1;
+    form_.LibrarySelectedSwatch = -1;
+    // Their views show the cleared selections at their next paint.
+    form_.AdvPageControl1->update();
+}
+
+void TPalettePage::Color_myPaletteDblClick()
+{
+    if (!HasSelection())
+        return;
+    ApplySelectedSwatch();
+    form_.SetStatus(QStringLiteral("Watch a color"), form_.PageCaption());
+    form_.test_pageControlChange();
+}
+
+void TPalettePage::b_ppAddClick()
+{
+    if (form_.pp_pageControl->currentIndex() == 0) {
+        // Open the palette chosen in the list first. When nothing could be
+        // opened (no entry selected, or the file failed to read) the list
+        // stays in front and nothing is added.
+        form_.list_ppDblClick();
+        if (form_.pp_pageControl->currentIndex() == 0)
+            return;
+    }
+    TPaletteModel& pal = form_.Pal;
+    pal.Palette.push_back({form_.NewColor.Red, form_.NewColor.Green, form_.NewColor.Blue, 0, 0});
+    ApplySwatchSize();
+    pal.LayoutPalette();
+    EnableEditButtons(true);
+    Color_myPalettePaint();
+    JvScrollBox1->scrollToEnd();
+    const TSwatch& added = pal.Palette.back();
+    form_.LastAddedColor = {added.Red, added.Green, added.Blue};
+    form_.result_oldColorPaint();
+    pal.PaletteSaved = false;
+    form_.SetStatus0(QStringLiteral("Added a new color"));
+}
+
+void TPalettePage::b_ppSwapClick()
+{
+    TPaletteModel& pal = form_.Pal;
+    if (pal.SwatchCount() == 0) {
+        Services().dialogs->message(TMsgIcon::None, QStringLiteral("You have not added any color in your palette yet."));
+        return;
+    }
+    if (!HasSelection()) {
+        Services().dialogs->message(
+            TMsgIcon::Information,
+            QStringLiteral("You need to select one color on your palette to \nswap it with the new color."));
+        return;
+    }
+    TSwatch& s = pal.Palette[std::size_t(pal.SelectedSwatch)];
+    s.Red = form_.NewColor.Red;
+    s.Green = form_.NewColor.Green;
+    s.Blue = form_.NewColor.Blue;
+    pal.PaletteSaved = false;
+    Color_myPalettePaint();
+    form_.SetStatus(QStringLiteral("A color is swapped"), form_.PageCaption());
+}
+
+void TPalettePage::b_ppWatchMouseDown()
+{
+    if (form_.Pal.SwatchCount() == 0)
+        return;
+    if (!HasSelection()) {
+        Services().dialogs->message(TMsgIcon::Information,
+                                    QStringLiteral("You have not select any color on your palette yet."));
+        return;
+    }
+    ApplySelectedSwatch();
+    form_.test_pageControlChange();
+    form_.SetStatus(QStringLiteral("Watch a color"), form_.PageCaption());
+}
+
+void TPalettePage::b_ppWatchMouseUp()
+{
+    form_.PointerPicking = false;
+}
+
+void TPalettePage::b_ppDelClick()
+{
+    TPaletteModel& pal = form_.Pal;
+    if (!HasSelection()) {
+        Services().dialogs->message(TMsgIcon::Warning,
+                                    QStringLiteral("You can not delete color from palette now !\nThe reason may "
+                                                   "because your palette is empty or you have not \nselected any "
+                                                   "color yet."));
+        return;
+    }
+    if (!Services().dialogs->ask(TMsgIcon::Warning,
+                                 QStringLiteral("A deleted color can not be restored!\nDo you want to continue ?")))
+        return;
+    // The question may have given way to other changes; check again.
+    if (!HasSelection())
+        return;
+    const std::int32_t k = pal.SelectedSwatch;
+    const bool wasLast = k == pal.SwatchCount() - 1;
+    pal.Palette.erase(pal.Palette.begin() + k);
+    if (!wasLast) {
+        // The swatch that followed takes the place and the selection.
+        pal.LayoutPalette();
+    } else if (k > 0) {
+        pal.SelectedSwatch = k - 1;
+    } else {
+        pal.SelectedSwatch = -1;
+        EnableEditButtons(false);
+    }
+    pal.PaletteSaved = false;
+    Color_myPalettePaint();
+    form_.SetStatus(QStringLiteral("A color is deleted"), form_.PageCaption());
+}
+
+void TPalettePage::SizeChanged()
+{
+    ApplySwatchSize();
+    form_.Pal.LayoutPalette();
+    Color_myPalettePaint();
+}
+
+bool TPalettePage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Input only: other events also arrive while the window is being taken
+    // down, when the form must not be touched.
+    bool down = false, up = false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        down = true;
+        break;
+    case QEvent::MouseButtonRelease:
+        up = true;
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && !key->isAutoRepeat()) {
+            down = event->type() == QEvent::KeyPress;
+            up = !down;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    if ((down || up) && watched == b_ppWatch && b_ppWatch->isEnabled()) {
+        if (down) {
+            // When a box is about to be shown, the button must not stay down
+            // behind it: the release would go to the box.
+            const bool boxComing = form_.Pal.SwatchCount() > 0 && !HasSelection();
+            b_ppWatchMouseDown();
+            return boxComing;
+        }
+        b_ppWatchMouseUp();
+    }
+    return QObject::eventFilter(watched, event);
 }

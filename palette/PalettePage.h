@@ -6,7 +6,9 @@
 
 #include <QObject>
 
+class QPainter;
 class QRadioButton;
+class QRect;
 class QWidget;
 class TForm1;
 class TImageButton;
@@ -32,10 +34,40 @@ public:
     TSwatchSize SizeChoice() const;
     // Sets the cell size of the open palette from the size choice.
     void ApplySwatchSize();
-    void Color_myPalettePaint();
-    void b_ppAddClick();
     void EnableEditButtons(bool enabled);
 
+    // Handlers.
+    void Color_myPalettePaint();
+    void Color_myPaletteMouseDown(Qt::MouseButton button, QPoint at);
+    void Color_myPaletteMouseUp();
+    void Color_myPaletteDblClick();
+    void b_ppAddClick();
+    void b_ppSwapClick();
+    void b_ppWatchMouseDown();
+    void b_ppWatchMouseUp();
+    void b_ppDelClick();
+    void check_largeClick() { SizeChanged(); }
+    void check_mediumClick() { SizeChanged(); }
+    void check_smallClick() { SizeChanged(); }
+
+    // Draws the cells of `swatches` that reach into `exposed`: a 1-pixel
+    // outline of RGB(80, 80, 80), or for the selected cell a 3-pixel ring of
+    // RGB(250, 250, 250) centred on that outline, around the swatch's colour
+    // (low 8 bits of each channel). Returns how many cells it drew.
+    static int PaintSwatches(QPainter& painter, const std::vector<TSwatch>& swatches, int width, int height,
+                             int selected, const QRect& exposed);
+    // Cells drawn by the view's last paint event.
+    int LastPaintedCells = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void SizeChanged();
+    bool HasSelection() const;
+    // The selected swatch becomes the current colour, as Watch and the
+    // view's double click do.
+    void ApplySelectedSwatch();
+
     TForm1& form_;
 };

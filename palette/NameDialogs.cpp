@@ -1,0 +1,162 @@
+#include "palette/NameDialogs.h"
+
+#include "app/TForm1.h"
+#include "app/Widgets.h"
+#include "palette/PaletteFiles.h"
+#include "platform/Services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+const QString kBadName = QStringLiteral(
+    "A palette name is the name of its file. It can not be empty, \".\" or \"..\", "
+    "and can not contain \"/\", \"\\\" or control characters.\nPlease type another name.");
+
+} // namespace
+
+TNameDialogBase::TNameDialogBase(TForm1& form, TPaletteFiles& files, const QString& groupCaption, int editWidth)
+    : QDialog(&form, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , form_(form)
+    , files_(files)
+{
+    setFixedSize(229, 98);
+    group = new QGroupBox(groupCaption, this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(6, 4, 217, 56);
+    pt_filename = new QLineEdit(group);
+    pt_filename->setGeometry((217 - editWidth) / 2, 26, editWidth, 19);
+    okButton = new QPushButton(QStringLiteral("Ok"), this);
+    okButton->setGeometry(68, 67, 75, 24);
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setGeometry(148, 67, 75, 24);
+    cancelButton->setAutoDefault(false);
+}
+
+bool TNameDialogBase::CheckName(const QString& name) const
+{
+    if (IsUsablePaletteName(name))
+        return true;
+    Services().dialogs->message(TMsgIcon::Warning, kBadName);
+    return false;
+}
+
+// ---- Name dialog ---------------------------------------------------------------
+
+TForm4::TForm4(TForm1& form, TPaletteFiles& files)
+    : TNameDialogBase(form, files, QStringLiteral(" New Palette Name"), 202)
+{
+    setObjectName(QStringLiteral("Form4"));
+    NameControl(pt_filename, "pt_filename", QStringLiteral("New palette name"));
+    NameControl(b_flatSave, "b_flatSave", QStringLiteral("Ok"));
+    NameControl(b_flashCancel, "b_flashCancel", QStringLiteral("Cancel"));
+    connect(b_flatSave, &QPushButton::clicked, this, [this] { b_flatSaveClick(); });
+    connect(b_flashCancel, &QPushButton::clicked, this, [this] { b_flashCancelClick(); });
+    FormCreate();
+}
+
+void TForm4::FormCreate()
+{
+    setWindowTitle(form_.SaveAsMode ? QStringLiteral("Save As...") : QStringLiteral("Save Palette"));
+    pt_filename->setText(form_.Pal.PaletteOnFile ? form_.Pal.PaletteName : QStringLiteral("untitled"));
+    pt_filename->selectAll();
+}
+
+void TForm4::b_flatSaveClick()
+{
+    const QString name = pt_filename->text();
+    if (!CheckName(name))
+        return;
+    const bool exists = files_.PaletteExists(name);
+    if (exists
+        && !Services().dialogs->ask(TMsgIcon::Warning, QStringLiteral("Palette: ") + name
+                                                           + QStringLiteral(" - is already existed.\nDo you want to "
+                                                                            "overwrite it? ")))
+        return;
+    TPaletteModel& pal = form_.Pal;
+    const TFileResult written = pal.WritePaletteFile(name);
+    if (!written) {
+        Services().dialogs->message(TMsgIcon::Error, written.error);
+        return;
+    }
+    pal.PaletteSaved = true;
+    pal.PaletteOnFile = true;
+    pal.PaletteName = name;
+    form_.RepaintPaletteView();
+    files_.StoreLastValues(name);
+    files_.RefillList(name);
+    form_.SetPageCaption(name);
+    form_.SetStatus(exists ? QStringLiteral("Overwrited file") : QStringLiteral("Saved file"),
+                    name + QStringLiteral("(Saved)"));
+    accept();
+}
+
+void TForm4::b_flashCancelClick()
+{
+    reject();
+}
+
+// ---- Rename dialog -------------------------------------------------------------
+
+TForm3::TForm3(TForm1& form, TPaletteFiles& files)
+    : TNameDialogBase(form, files, QStringLiteral(" Rename To "), 205)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Rename Palette"));
+    NameControl(pt_filename, "pt_filename", QStringLiteral("New name"));
+    NameControl(FlatSpeedButton1, "FlatSpeedButton1", QStringLiteral("Ok"));
+    NameControl(b_flatCancel, "b_flatCancel", QStringLiteral("Cancel"));
+    connect(FlatSpeedButton1, &QPushButton::clicked, this, [this] { FlatSpeedButton1Click(); });
+    connect(b_flatCancel, &QPushButton::clicked, this, [this] { b_flatCancelClick(); });
+    FormCreate();
+}
+
+void TForm3::FormCreate()
+{
+    pt_filename->setText(files_.SelectedName());
+    pt_filename->selectAll();
+}
+
+void TForm3::FlatSpeedButton1Click()
+{
+    const QString name = pt_filename->text();
+    const QString old = files_.SelectedName();
+    if (files_.SelectedIndex() < 0 || !CheckName(name))
+        return;
+    if (files_.PaletteExists(name)) {
+        Services().dialogs->message(TMsgIcon::Warning,
+                                    QStringLiteral("A palette named ") + name + QStringLiteral(" with is already existed."));
+        return;
+    }
+    TPaletteModel& pal = form_.Pal;
+    // QFile::rename never replaces an existing file.
+    QFile file(pal.PaletteFilePath(old));
+    if (!file.rename(pal.PaletteFilePath(name))) {
+        Services().dialogs->message(TMsgIcon::Error,
+                                    QStringLiteral("Cannot rename file \"%1\" to \"%2\". %3")
+                                        .arg(QDir::toNativeSeparators(pal.PaletteFilePath(old)),
+                                             QDir::toNativeSeparators(pal.PaletteFilePath(name)), file.errorString()));
+        return;
+    }
+    files_.list_pp->item(files_.SelectedIndex())->setText(name);
+    pal.PaletteSaved = true;
+    pal.PaletteOnFile = true;
+    pal.PaletteName = name;
+    form_.RepaintPaletteView();
+    files_.StoreLastValues(name);
+    files_.RefillList(name);
+    form_.SetPageCaption(name);
+    form_.SetStatus(QStringLiteral("File is renamed"), name);
+    accept();
+}
+
+void TForm3::b_flatCancelClick()
+{
+    reject();
+}

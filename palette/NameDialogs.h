@@ -1,0 +1,59 @@
+// The two small windows that ask for a palette name: the name dialog saves
+// the open palette under the typed name ("Save Palette", "Save As..."), the
+// rename dialog gives the open palette's file a new name. Both are modal and
+// work on the main window's palette.
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class TForm1;
+class TPaletteFiles;
+
+// Shared frame: a group with one edit and the "Ok" and "Cancel" buttons.
+class TNameDialogBase : public QDialog {
+    Q_OBJECT
+public:
+    QGroupBox* group = nullptr;
+    QLineEdit* pt_filename = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+
+protected:
+    TNameDialogBase(TForm1& form, TPaletteFiles& files, const QString& groupCaption, int editWidth);
+    // Warns and returns false when `name` cannot be a palette's file name.
+    bool CheckName(const QString& name) const;
+
+    TForm1& form_;
+    TPaletteFiles& files_;
+};
+
+// The name dialog.
+class TForm4 : public TNameDialogBase {
+    Q_OBJECT
+public:
+    TForm4(TForm1& form, TPaletteFiles& files);
+
+    QPushButton*& b_flatSave = okButton;
+    QPushButton*& b_flashCancel = cancelButton;
+
+    void FormCreate();
+    void b_flatSaveClick();
+    void b_flashCancelClick();
+};
+
+// The rename dialog.
+class TForm3 : public TNameDialogBase {
+    Q_OBJECT
+public:
+    TForm3(TForm1& form, TPaletteFiles& files);
+
+    QPushButton*& FlatSpeedButton1 = okButton;
+    QPushButton*& b_flatCancel = cancelButton;
+
+    void FormCreate();
+    void FlatSpeedButton1Click();
+    void b_flatCancelClick();
+};

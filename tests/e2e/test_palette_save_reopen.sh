@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Saves a new palette under a typed name through the File menu and the name
+# dialog, closes, and starts the program again: the palette comes back on
+# screen, and Save then writes straight to its file without asking a name.
+PROGRAM=$1 XTOOL=$2
+source "$(dirname "$0")/lib.sh"
+
+name="My Reds"
+palette_file="$E2E_PROG_DIR/MyPalettes/$name.dat"
+red_line='255\t0\t0\r\n'
+
+wait_for() { # wait_for <what> <command...>
+    local what=$1
+    shift
+    for _ in $(seq 1 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    fail "timed out waiting for $what"
+}
+
+# Points on the palette page, relative to the main window's client area.
+click_at() {
+    xdotool mousemove $((WX + $1)) $((WY + $2)) click 1
+    sleep 0.3
+}
+add_colour() { click_at 58 532; }       # "Add"
+save_from_file_menu() {                  # "File", then "Save", its first item
+    click_at 377 400
+    xdotool key Down Return
+}
+cell_pixel() { screen_pixel $((WX + 28 + $1 * 30 + 14)) $((WY + 376 + 14)); }
+
+open_main_window() {
+    start_program
+    win=$(wait_window '^Tintwell V1.0$')
+    read -r WX WY < <(window_origin "$win")
+    sleep 0.3
+}
+
+close_main_window() {
+    "$XTOOL" close "$win"
+    wait_exit
+}
+
+copy_program
+
+# First run: the current colour is red; add it twice and save under a name.
+open_main_window
+add_colour
+add_colour
+save_from_file_menu
+dialog=$(wait_window '^Save Palette$' 10)
+xdotool windowfocus --sync "$dialog"
+xdotool type --delay 20 "$name"
+xdotool key Return
+wait_for "the palette file" test -f "$palette_file"
+printf "$red_line$red_line" | cmp -s - "$palette_file" || fail "saved bytes: $(od -c "$palette_file")"
+[ "$(store_value lastFileName)" = "$name" ] || fail "lastFileName: $(store_value lastFileName)"
+close_main_window # saved: no question
+
+# Second run: the palette is reopened and drawn.
+open_main_window
+[ "$(cell_pixel 0)" = "255,0,0" ] || fail "first cell on reopening: $(cell_pixel 0)"
+[ "$(cell_pixel 1)" = "255,0,0" ] || fail "second cell on reopening: $(cell_pixel 1)"
+[ "$(cell_pixel 2)" = "255,255,255" ] || fail "a third cell is drawn: $(cell_pixel 2)"
+# It is the palette on file: Save writes it without a dialog.
+add_colour
+save_from_file_menu
+wait_for "the second save" bash -c "[ \"\$(wc -l < '$palette_file')\" -eq 3 ]"
+printf "$red_line$red_line$red_line" | cmp -s - "$palette_file" || fail "second save: $(od -c "$palette_file")"
+[ "$(ls -A "$E2E_PROG_DIR/MyPalettes")" = "$name.dat" ] || fail "files: $(ls -A "$E2E_PROG_DIR/MyPalettes")"
+close_main_window
+[ "$(store_value lastFileName)" = "$name" ] || fail "lastFileName after close: $(store_value lastFileName)"
+echo "palette saved and reopened: ok"
