@@ -192,6 +192,10 @@ THotKey ParseHotKey(const QString& text, bool localized)
         return 0;
 
     QString item = items.last().trimmed();
+    // Nothing left once the blanks are gone (a tab, a line break): no key,
+    // rather than the first code that happens to have no name.
+    if (item.isEmpty())
+        return 0;
     unsigned key = 0;
     bool search = true;
     if (item.size() == 1) {

@@ -70,6 +70,11 @@ TEST(HotKeyText, ParsesTheWaysPeopleWriteThem)
         {0, ""},
         {0, "+"},
         {0, "Ctrl+NoSuchKey"},
+        // Blanks other than spaces trim away to no key at all, never to a
+        // code that has no name (found by fuzzing).
+        {0, "\v"},
+        {0, "Ctrl+\t"},
+        {0, "Alt+\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
