@@ -2,7 +2,9 @@
 
 #include "app/TForm1.h"
 #include "app/Widgets.h"
+#include "platform/Services.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -74,6 +76,8 @@ TColorArea::TColorArea(TForm1& form, QWidget* leftColumn, QWidget* modelPage)
     NameControl(mixer_lighter, "mixer_lighter", QStringLiteral("Lighter"));
     mixer_lighter->setGeometry(96, 262, 80, 20);
 
+
+    // The two colour boxes are plain fills of the state they show.
     auto paintBox = [](const TRgbColor* color) {
         return [color](QPainter& p, const QRect&) {
             p.setPen(QColor(71, 71, 71));
@@ -83,7 +87,69 @@ TColorArea::TColorArea(TForm1& form, QWidget* leftColumn, QWidget* modelPage)
     };
     result_newColor->onPaint = paintBox(&form_.NewColor);
     result_oldColor->onPaint = paintBox(&form_.LastAddedColor);
+
+    // The square, the tracker and the mixer show what their handlers painted.
+    squareShown_.picture = &square_;
+    trackerShown_.picture = &tracker_;
+    mixerShown_.picture = &mixer_;
+    Color_model1->onPaint = [this](QPainter& p, const QRect&) { squareShown_.show(p); };
+    Color_tracker->onPaint = [this](QPainter& p, const QRect&) { trackerShown_.show(p); };
+    Color_mixer->onPaint = [this](QPainter& p, const QRect&) { mixerShown_.show(p); };
+
+    Color_model1->onMouseDown = [this](Qt::MouseButton, QPoint pos) { Color_model1MouseDown(pos.x(), pos.y()); };
+    Color_model1->onMouseMove = [this](QPoint pos) { Color_model1MouseMove(pos.x(), pos.y()); };
+    Color_model1->onMouseUp = [this](Qt::MouseButton, QPoint) { Color_model1MouseUp(); };
+    Color_model1->onDblClick = [this] { Color_model1DblClick(); };
+    Color_tracker->onMouseDown = [this](Qt::MouseButton, QPoint pos) { Color_trackerMouseDown(pos.y()); };
+    Color_tracker->onMouseMove = [this](QPoint pos) { Color_trackerMouseMove(pos.y()); };
+    Color_tracker->onMouseUp = [this](Qt::MouseButton, QPoint) { Color_trackerMouseUp(); };
+    Color_mixer->onMouseDown = [this](Qt::MouseButton, QPoint pos) { Color_mixerMouseDown(pos.x()); };
+    Color_mixer->onMouseUp = [this](Qt::MouseButton, QPoint) { Color_mixerMouseUp(); };
+
+    connect(mixer_darker, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            mixer_darkerClick();
+    });
+    connect(mixer_lighter, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            mixer_lighterClick();
+    });
+
+    // QSpinBox and QLineEdit signal a change only when the value differs from
+    // the one shown, whoever sets it; that is what ends the chain of refreshes.
+    connect(rgbInput_R, &QSpinBox::valueChanged, this, &TColorArea::rgbInput_RPropertiesChange);
+    connect(rgbInput_G, &QSpinBox::valueChanged, this, &TColorArea::rgbInput_GPropertiesChange);
+    connect(rgbInput_B, &QSpinBox::valueChanged, this, &TColorArea::rgbInput_BPropertiesChange);
+    connect(hexInput, &QLineEdit::textChanged, this, &TColorArea::hexInputChange);
+    hexInput->installEventFilter(this);
+    // Composed input would bypass the key filter.
+    hexInput->setAttribute(Qt::WA_InputMethodEnabled, false);
+
+    // A modal window opened during a press takes the release away from us.
+    form_.installEventFilter(this);
 }
+
+// ---------------------------------------------------------------- pictures
+
+void TColorArea::TShownPicture::show(QPainter& p)
+{
+    if (!picture || picture->isNull())
+        return;
+    const qreal ratio = p.deviceTransform().m11();
+    if (ratio == 1) {
+        p.drawImage(QPoint(0, 0), *picture);
+        return;
+    }
+    // On a denser screen, scale by whole box pixels ourselves: the painter's
+    // own scaling samples pixel centres and may show a neighbour.
+    if (device.isNull() || key != picture->cacheKey() || device.devicePixelRatio() != ratio) {
+        device = ScaleToDevice(*picture, ratio);
+        key = picture->cacheKey();
+    }
+    p.drawImage(QPointF(0, 0), device);
+}
+
+// ---------------------------------------------------------- current colour
 
 void TColorArea::SetCurrentColor(int red, int green, int blue)
 {
@@ -93,19 +159,232 @@ void TColorArea::SetCurrentColor(int red, int green, int blue)
 
 void TColorArea::RefreshColorModel()
 {
-    result_newColorPaint();
+    const TMarkerPlaces places = PlaceMarkers(form_.NewColor);
+    form_.ModelX = places.ModelX;
+    form_.ModelY = places.ModelY;
+    form_.HueColor = places.HueColor;
+    Color_model1Paint();
+    form_.TrackerY = places.TrackerY;
+    Color_trackerPaint();
 }
 
 void TColorArea::result_newColorPaint()
 {
     result_newColor->update();
-    rgbInput_R->setValue(form_.NewColor.Red);
-    rgbInput_G->setValue(form_.NewColor.Green);
-    rgbInput_B->setValue(form_.NewColor.Blue);
-    hexInput->setText(ColorToHex(MakeColorValue(form_.NewColor)));
+    const TRgbColor c = form_.NewColor;
+    rgbInput_R->setValue(c.Red);
+    rgbInput_G->setValue(c.Green);
+    rgbInput_B->setValue(c.Blue);
+    const QString hex = ColorToHex(MakeColorValue(form_.NewColor));
+    // Rewriting the same text would still move the cursor of a user typing.
+    if (hexInput->text() != hex)
+        hexInput->setText(hex);
 }
 
 void TColorArea::result_oldColorPaint()
 {
     result_oldColor->update();
+}
+
+// ------------------------------------------------------------------ inputs
+
+void TColorArea::channelChanged(std::int32_t TRgbColor::*channel, const QSpinBox* edit)
+{
+    if (!form_.PointerPicking) {
+        form_.NewColor.*channel = edit->value();
+        RefreshColorModel();
+        form_.test_pageControlChange();
+    } else {
+        // The pointer drives the colour; the inputs only show it.
+        form_.GrabbedSelection = -1;
+        form_.LibrarySelectedSwatch = -1;
+    }
+}
+
+void TColorArea::rgbInput_RPropertiesChange() { channelChanged(&TRgbColor::Red, rgbInput_R); }
+void TColorArea::rgbInput_GPropertiesChange() { channelChanged(&TRgbColor::Green, rgbInput_G); }
+void TColorArea::rgbInput_BPropertiesChange() { channelChanged(&TRgbColor::Blue, rgbInput_B); }
+
+bool TColorArea::hexInputKeyPress(const QString& typed)
+{
+    for (const QChar ch : typed) {
+        const char16_t u = ch.unicode();
+        // Control characters (backspace, the editing shortcuts) and delete
+        // are keys, not text.
+        if (u < 32 || u == 127)
+            continue;
+        if ((u >= '0' && u <= '9') || (u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f'))
+            continue;
+        return false;
+    }
+    return true;
+}
+
+void TColorArea::hexInputChange()
+{
+    const QString text = hexInput->text();
+    if (text.size() < 6)
+        return;
+    if (form_.PointerPicking) {
+        form_.GrabbedSelection = -1;
+        form_.LibrarySelectedSwatch = -1;
+        return;
+    }
+    const THexResult hex = HexToColor(text);
+    if (!hex.ok) {
+        // Pasted text can hold anything; keep it and the colour as they are.
+        Services().dialogs->message(TMsgIcon::Error, hex.error);
+        return;
+    }
+    const TRgbColor c = SplitColorValue(hex.color);
+    form_.NewColor = c;
+    rgbInput_R->setValue(c.Red);
+    rgbInput_G->setValue(c.Green);
+    rgbInput_B->setValue(c.Blue);
+    RefreshColorModel();
+    form_.test_pageControlChange();
+}
+
+bool TColorArea::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == hexInput && event->type() == QEvent::KeyPress) {
+        // Ctrl and Meta combinations are commands (paste, undo), not typing.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) && !hexInputKeyPress(key->text()))
+            return true;
+    } else if (watched == &form_ && event->type() == QEvent::WindowBlocked) {
+        endPointerPress();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TColorArea::endPointerPress()
+{
+    form_.ModelDragging = false;
+    form_.TrackerDragging = false;
+    form_.PointerPicking = false;
+}
+
+// ------------------------------------------------------ square and tracker
+
+void TColorArea::DrawModelImage(const TRgbColor& color)
+{
+    const auto hue = std::int32_t(RgbToHsb(color).Hue);
+    FillModelImage(form_.ModelImage, hue);
+    if (square_.size() != QSize(ModelBoxSize, ModelBoxSize))
+        square_ = QImage(ModelBoxSize, ModelBoxSize, QImage::Format_RGB32);
+    StretchNearest(form_.ModelImage, square_);
+}
+
+void TColorArea::Color_model1Paint()
+{
+    DrawModelImage(form_.HueColor);
+    if (form_.PointerPicking) {
+        // The colour shown under the marker, before the marker covers it.
+        const QRgb shown = square_.pixel(form_.ModelX, form_.ModelY);
+        form_.NewColor = {qRed(shown), qGreen(shown), qBlue(shown)};
+    }
+    DrawModelMarker(square_, form_.ModelX, form_.ModelY, MarkerColorFor(form_.NewColor));
+    Color_model1->update();
+    Color_mixerPaint();
+    result_newColorPaint();
+}
+
+void TColorArea::Color_model1MouseDown(int x, int y)
+{
+    form_.ModelDragging = true;
+    form_.PointerPicking = true;
+    form_.ModelX = LimitModelPosition(x);
+    form_.ModelY = LimitModelPosition(y);
+    Color_model1Paint();
+    form_.GrabbedSelection = -1;
+}
+
+void TColorArea::Color_model1MouseMove(int x, int y)
+{
+    if (!form_.ModelDragging)
+        return;
+    form_.ModelX = LimitModelPosition(x);
+    form_.ModelY = LimitModelPosition(y);
+    Color_model1Paint();
+}
+
+void TColorArea::Color_model1MouseUp()
+{
+    form_.ModelDragging = false;
+    form_.PointerPicking = false;
+}
+
+void TColorArea::Color_model1DblClick()
+{
+    form_.b_ppAddClick();
+}
+
+void TColorArea::Color_trackerPaint()
+{
+    if (tracker_.size() != QSize(TrackerBoxWidth, TrackerBoxHeight))
+        tracker_ = QImage(TrackerBoxWidth, TrackerBoxHeight, QImage::Format_RGB32);
+    if (form_.HueStrip.isNull())
+        tracker_.fill(Qt::black);
+    else
+        StretchNearest(form_.HueStrip, tracker_);
+    DrawTrackerFrame(tracker_, form_.TrackerY);
+    Color_tracker->update();
+}
+
+void TColorArea::Color_trackerMouseDown(int y)
+{
+    form_.TrackerDragging = true;
+    form_.PointerPicking = true;
+    Color_trackerMouseMove(y);
+    form_.GrabbedSelection = -1;
+}
+
+void TColorArea::Color_trackerMouseMove(int y)
+{
+    if (!form_.TrackerDragging)
+        return;
+    form_.TrackerY = LimitModelPosition(y);
+    Color_trackerPaint();
+    // Column 12 of the marker row is strip colour: the frame leaves it free.
+    const QRgb hue = tracker_.pixel(12, form_.TrackerY);
+    form_.HueColor = {qRed(hue), qGreen(hue), qBlue(hue)};
+    Color_model1Paint();
+}
+
+void TColorArea::Color_trackerMouseUp()
+{
+    form_.TrackerDragging = false;
+    form_.PointerPicking = false;
+}
+
+// ------------------------------------------------------------------- mixer
+
+void TColorArea::Color_mixerPaint()
+{
+    MixerCells = MixerSteps(form_.NewColor, mixer_darker->isChecked());
+    DrawMixerStrip(mixer_, MixerCells);
+    Color_mixer->update();
+}
+
+void TColorArea::mixer_darkerClick() { Color_mixerPaint(); }
+void TColorArea::mixer_lighterClick() { Color_mixerPaint(); }
+
+void TColorArea::Color_mixerMouseDown(int x)
+{
+    const int cell = MixerCellAt(MixerCells, x);
+    if (cell >= 0) {
+        const TMixerCell& c = MixerCells[cell];
+        form_.PointerPicking = true;
+        form_.NewColor = {c.Red, c.Green, c.Blue};
+        // Only the "New :" box and the inputs follow; the strip, the square
+        // and the tracker keep their pictures until they are painted again.
+        result_newColorPaint();
+    }
+    form_.GrabbedSelection = -1;
+}
+
+void TColorArea::Color_mixerMouseUp()
+{
+    form_.PointerPicking = false;
 }

@@ -1,11 +1,20 @@
 // The current colour and its inputs (left column of the upper area) and the
 // "Color Model" page: the model square, the hue tracker and the mixer.
+//
+// The square, the tracker and the mixer are painted by their handlers at the
+// moment the handler runs, into a picture of the box that the box's paint
+// event then only shows. So a drag reads the colour under the marker from
+// what the square displays right now, not from a paint that comes later.
 #pragma once
 
+#include "color/ColorPicking.h"
+
+#include <QImage>
 #include <QObject>
 
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QRadioButton;
 class QSpinBox;
 class QWidget;
@@ -32,11 +41,67 @@ public:
     QRadioButton* mixer_darker = nullptr;
     QRadioButton* mixer_lighter = nullptr;
 
+    // The mixer's cells as its last paint computed them.
+    TMixerCells MixerCells{};
+
+    // ---- The current colour -------------------------------------------------
     void SetCurrentColor(int red, int green, int blue);
+    // Places both markers for NewColor and repaints everything that shows it.
     void RefreshColorModel();
+    // Paints the "New :" box and writes NewColor into the inputs.
     void result_newColorPaint();
     void result_oldColorPaint();
 
+    // ---- Inputs -------------------------------------------------------------
+    void rgbInput_RPropertiesChange();
+    void rgbInput_GPropertiesChange();
+    void rgbInput_BPropertiesChange();
+    // True when the typed text may reach the hex box.
+    static bool hexInputKeyPress(const QString& typed);
+    void hexInputChange();
+
+    // ---- Square and tracker -------------------------------------------------
+    void DrawModelImage(const TRgbColor& color);
+    void Color_model1Paint();
+    void Color_model1MouseDown(int x, int y);
+    void Color_model1MouseMove(int x, int y);
+    void Color_model1MouseUp();
+    void Color_model1DblClick();
+    void Color_trackerPaint();
+    void Color_trackerMouseDown(int y);
+    void Color_trackerMouseMove(int y);
+    void Color_trackerMouseUp();
+
+    // ---- Mixer --------------------------------------------------------------
+    void Color_mixerPaint();
+    void mixer_darkerClick();
+    void mixer_lighterClick();
+    void Color_mixerMouseDown(int x);
+    void Color_mixerMouseUp();
+
+    // What the square, the tracker and the mixer show, in their own pixels.
+    const QImage& SquarePicture() const { return square_; }
+    const QImage& TrackerPicture() const { return tracker_; }
+    const QImage& MixerPicture() const { return mixer_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Shows a box's picture pixel for pixel at the painter's pixel density.
+    struct TShownPicture {
+        const QImage* picture = nullptr;
+        QImage device;
+        qint64 key = 0;
+        void show(QPainter& p);
+    };
+
+    void channelChanged(std::int32_t TRgbColor::*channel, const QSpinBox* edit);
+    void endPointerPress();
+
     TForm1& form_;
+    QImage square_;
+    QImage tracker_;
+    QImage mixer_;
+    TShownPicture squareShown_, trackerShown_, mixerShown_;
 };
