@@ -12,6 +12,7 @@
 #include "testboard/TestBoard.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -231,7 +232,9 @@ void TForm1::FormCreate()
             const bool colorOk = ParseColorSetting(SettingAt(posLastColor), lastColor);
             TPaletteModel probe;
             probe.PaletteFolder = Pal.PaletteFolder;
-            const bool fileExists = !lastName.isEmpty() && QFileInfo::exists(probe.PaletteFilePath(lastName));
+            // A stored name is a file name inside the palette folder, nothing else.
+            const bool fileExists
+                = IsUsablePaletteName(lastName) && QFileInfo::exists(probe.PaletteFilePath(lastName));
             if (colorOk && fileExists) {
                 const TFileResult read = probe.ReadPaletteFile(lastName);
                 if (read) {
@@ -292,11 +295,27 @@ void TForm1::FormClose()
 {
     if (!Pal.PaletteSaved
         && Services().dialogs->ask(TMsgIcon::Warning,
-                                   QStringLiteral("Don't forget to save your palette!\nDo you want to save it now ?")))
-        mu_saveClick();
+                                   QStringLiteral("Don't forget to save your palette!\nDo you want to save it now ?"))
+        && paletteFiles->Save() == TPaletteFiles::TSaveOutcome::Failed)
+        KeepRecoveryCopy();
     mRegistry1.AddValue(QStringLiteral("lastColor"), ColorSettingText(NewColor));
     mRegistry1.AddValue(QStringLiteral("lastFileName"), Pal.PaletteName);
     mRegistry1.WriteValues();
+}
+
+// The window closes whatever happens; when the save it asked for failed, the
+// palette is not thrown away but written where the user's data lives.
+void TForm1::KeepRecoveryCopy()
+{
+    const QString folder = Paths.userDataDir + QStringLiteral("Recovered");
+    TPaletteModel copy;
+    copy.Palette = Pal.Palette;
+    copy.PaletteFolder = folder;
+    const QString name = Pal.PaletteName + QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd hhmmss"));
+    if (QDir().mkpath(folder) && copy.WritePaletteFile(name))
+        Services().dialogs->message(TMsgIcon::Information,
+                                    QStringLiteral("Your palette could not be saved. A copy of it was kept in\n")
+                                        + QDir::toNativeSeparators(copy.PaletteFilePath(name)));
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

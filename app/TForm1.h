@@ -151,6 +151,7 @@ protected:
 private:
     void buildFrame();
     void startNoPalettes();
+    void KeepRecoveryCopy();
     bool closed_ = false;
     QString pageCaption_;
 };

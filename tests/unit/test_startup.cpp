@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "color/ColorArea.h"
 #include "palette/PaletteFiles.h"
+#include "platform/AtomicFile.h"
 #include "support/FormFixture.h"
 
 #include <QCoreApplication>
@@ -124,6 +125,7 @@ TEST(StartUp, UnusableLastPaletteOrColourStartsWithoutPalettes)
         {"colour not three numbers", "red", "Good", "1\t2\t3\r\n", false},
         {"colour out of range", "300\t0\t0", "Good", "1\t2\t3\r\n", false},
         {"empty colour text in position 0 is a first run", "", "Good", "1\t2\t3\r\n", false},
+        {"name reaching out of the palette folder", "1\t2\t3", "../Outside", "1\t2\t3\r\n", false},
     };
     for (const Case& c : cases) {
         TFormFixture f;
@@ -170,6 +172,35 @@ TEST(Shutdown, CloseQuestionAnsweredYesSavesAnOpenedPalette)
     f.close();
     EXPECT_EQ(f.fake.dialogs.texts(), QStringList{kCloseQuestion});
     EXPECT_EQ(f.readPalette("Mine"), QByteArray("1\t2\t3\r\n4\t5\t6\r\n"));
+    EXPECT_EQ(f.storedValues().value(1), "Mine");
+}
+
+TEST(Shutdown, SaveThatFailsAtCloseKeepsARecoveryCopy)
+{
+    TFormFixture f;
+    f.storeDefaults("1\t2\t3", "Mine");
+    f.writePalette("Mine", "1\t2\t3\r\n");
+    TForm1& form = f.open();
+    form.Pal.Palette.push_back({4, 5, 6, 0, 0});
+    form.Pal.PaletteSaved = false;
+    f.fake.dialogs.answers = {true};
+    // The palette folder's disk is full; the user data folder is elsewhere.
+    const QString folder = f.paletteFolder();
+    SetWriteFaultHook([folder](const QString& path, qint64, qint64) { return !path.startsWith(folder); });
+    f.close();
+    SetWriteFaultHook(nullptr);
+
+    EXPECT_EQ(f.readPalette("Mine"), QByteArray("1\t2\t3\r\n"));
+    const QDir recovered(f.paths.userDataDir + "Recovered");
+    const QStringList copies = recovered.entryList({"Mine *.dat"}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    QFile copy(recovered.filePath(copies[0]));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), QByteArray("1\t2\t3\r\n4\t5\t6\r\n"));
+    // The question, the write error, and where the copy is.
+    ASSERT_EQ(f.fake.dialogs.shown.size(), 3u);
+    EXPECT_EQ(f.fake.dialogs.shown[1].icon, TMsgIcon::Error);
+    EXPECT_TRUE(f.fake.dialogs.shown[2].text.contains(copies[0]));
     EXPECT_EQ(f.storedValues().value(1), "Mine");
 }
 
