@@ -11,9 +11,29 @@
 
 namespace {
 
+// The offending text as a message can show it: at most 40 bytes, control
+// characters written as \xNN, so a damaged file cannot flood or garble the box.
+QString Shown(QByteArrayView text)
+{
+    constexpr qsizetype kMax = 40;
+    const QByteArrayView head = text.first(std::min(text.size(), kMax));
+    QByteArray printable;
+    for (const char c : head) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t') || u == 0x7F)
+            printable += QByteArray("\\x") + QByteArray::number(u, 16).rightJustified(2, '0').toUpper();
+        else
+            printable += c;
+    }
+    QString shown = QString::fromLocal8Bit(printable);
+    if (text.size() > kMax)
+        shown += QStringLiteral("...");
+    return shown;
+}
+
 QString NotAnInteger(QByteArrayView text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLocal8Bit(text));
+    return QStringLiteral("'%1' is not a valid integer value").arg(Shown(text));
 }
 
 // Plain signed decimal, optionally surrounded by blanks. A TAB is no blank
@@ -117,6 +137,13 @@ TFileResult Read(const QString& path, std::vector<TSwatch>& out)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return TFileResult::Failed(QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    // Reading is whole-file and a swatch takes more memory than its line:
+    // anything this big is not a palette, and reading it could exhaust memory.
+    if (file.size() > kMaxFileBytes)
+        return TFileResult::Failed(QStringLiteral("Cannot read file \"%1\". It is too large for a palette (%2 MB; at most %3 MB).")
+                                       .arg(QDir::toNativeSeparators(path))
+                                       .arg(file.size() / (1024 * 1024))
+                                       .arg(kMaxFileBytes / (1024 * 1024)));
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return TFileResult::Failed(QStringLiteral("Cannot read file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString()));
@@ -223,6 +250,8 @@ QString TPaletteModel::PaletteFilePath(const QString& name) const
 TFileResult TPaletteModel::WritePaletteFile(const QString& name) const
 {
     const QString path = PaletteFilePath(name);
+    // The folder may have been removed while the program ran: make it again.
+    QDir().mkpath(PaletteFolder);
     const TWriteResult w = WriteFileAtomically(path, SwatchFile::Serialize(Palette));
     if (!w.ok)
         return TFileResult::Failed(QStringLiteral("Cannot write file \"%1\". %2").arg(QDir::toNativeSeparators(path), w.error));

@@ -37,6 +37,8 @@ struct TFileResult {
 
 // Parsing of the line syntax shared by palette and library files.
 namespace SwatchFile {
+// Largest file read: 256 MB (about 20 million swatches).
+constexpr qint64 kMaxFileBytes = qint64(256) * 1024 * 1024;
 // Reads every swatch of `data`. Line ends may be CR LF, LF or CR; blank
 // lines are skipped. On a malformed line returns false with `error` naming
 // the offending text and leaves `out` untouched.
