@@ -96,3 +96,71 @@ screen_pixel() {
 window_origin() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'
 }
+
+# ---- The main window, driven by pointer and keys ----------------------------
+
+wait_for() { # wait_for <what> <command...>
+    local what=$1
+    shift
+    for _ in $(seq 1 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    fail "timed out waiting for $what"
+}
+
+# Points on the main window, relative to its client area (WX, WY: its origin).
+click_at() {
+    xdotool mousemove $((WX + $1)) $((WY + $2)) click 1
+    sleep 0.3
+}
+add_colour() { click_at 58 532; }       # "Add"
+save_from_file_menu() {                  # "File", then "Save", its first item
+    click_at 377 400
+    xdotool key Down Return
+}
+cell_pixel() { screen_pixel $((WX + 28 + $1 * 30 + 14)) $((WY + 376 + 14)); }
+
+open_main_window() {
+    start_program
+    win=$(wait_window '^Tintwell V1.0$')
+    read -r WX WY < <(window_origin "$win")
+    sleep 0.3
+}
+
+close_main_window() {
+    "$XTOOL" close "$win"
+    wait_exit
+}
+
+# Answers the message box titled TITLE with KEY (Return for OK, n for No).
+answer_box() {
+    local box
+    box=$(wait_window "^$1\$" 10)
+    xdotool windowfocus --sync "$box"
+    xdotool key --clearmodifiers "$2"
+    wait_window_gone "^$1\$"
+}
+
+# Writes the settings a previous run would have left: NAME VALUE pairs,
+# values with real tabs. The palette and export folders are the copy's.
+write_store() {
+    local file
+    file=$(store_file)
+    mkdir -p "$(dirname "$file")"
+    {
+        echo "tintwell-store 1"
+        while [ $# -ge 2 ]; do
+            printf '%s\t%s\n' "$1" "$(printf '%s' "$2" | sed -e 's/\\/\\\\/g' -e 's/\t/\\t/g')"
+            shift 2
+        done
+        echo "end"
+    } >"$file"
+}
+
+# The seven values of a previous run that last had palette NAME open.
+write_previous_run() {
+    write_store lastColor "$(printf '12\t200\t0')" lastFileName "$1" zoomHotKey Ctrl+Z grabHotKey Ctrl+G \
+        appPath "$E2E_PROG_DIR/" reg_paletteFolder "$E2E_PROG_DIR/MyPalettes" \
+        reg_exportFolder "$E2E_PROG_DIR/ExportPalette"
+}

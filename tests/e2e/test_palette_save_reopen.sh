@@ -9,40 +9,6 @@ name="My Reds"
 palette_file="$E2E_PROG_DIR/MyPalettes/$name.dat"
 red_line='255\t0\t0\r\n'
 
-wait_for() { # wait_for <what> <command...>
-    local what=$1
-    shift
-    for _ in $(seq 1 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    fail "timed out waiting for $what"
-}
-
-# Points on the palette page, relative to the main window's client area.
-click_at() {
-    xdotool mousemove $((WX + $1)) $((WY + $2)) click 1
-    sleep 0.3
-}
-add_colour() { click_at 58 532; }       # "Add"
-save_from_file_menu() {                  # "File", then "Save", its first item
-    click_at 377 400
-    xdotool key Down Return
-}
-cell_pixel() { screen_pixel $((WX + 28 + $1 * 30 + 14)) $((WY + 376 + 14)); }
-
-open_main_window() {
-    start_program
-    win=$(wait_window '^Tintwell V1.0$')
-    read -r WX WY < <(window_origin "$win")
-    sleep 0.3
-}
-
-close_main_window() {
-    "$XTOOL" close "$win"
-    wait_exit
-}
-
 copy_program
 
 # First run: the current colour is red; add it twice and save under a name.
