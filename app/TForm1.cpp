@@ -80,8 +80,11 @@ void TForm1::buildFrame()
     NameControl(AdvPageControl1, "AdvPageControl1", QStringLiteral("Color tools"));
     AdvPageControl1->setTabPosition(QTabWidget::East);
     AdvPageControl1->setDocumentMode(true);
+    // Compact tabs so the four fit down the side. The style sheet is set on
+    // the tab bar alone: on the tab widget it would restyle every page.
     AdvPageControl1->setUsesScrollButtons(false);
-    AdvPageControl1->setStyleSheet(QStringLiteral("QTabBar { font-size: 10px; } QTabBar::tab { padding: 3px 1px 3px 1px; min-width: 17px; }"));
+    AdvPageControl1->tabBar()->setStyleSheet(
+        QStringLiteral("QTabBar { font-size: 10px; } QTabBar::tab { padding: 3px 1px 3px 1px; min-width: 17px; }"));
     AdvPageControl1->setGeometry(104, 16, 315, 295);
     pageColorModel = AddPage(AdvPageControl1, "page_colorModel", QStringLiteral("Color Model"));
     pageGrabColors = AddPage(AdvPageControl1, "page_grabColors", QStringLiteral("Grab Colors"));
@@ -106,9 +109,6 @@ void TForm1::buildFrame()
     NameControl(main_status->panel(1), "main_status_panel1", QStringLiteral("Palette name"));
 
     colorArea = new TColorArea(*this, leftColumn, pageColorModel);
-    grabPage = new TGrabPage(*this, pageGrabColors);
-    testBoard = new TTestBoard(*this, pageTestBoard);
-    libraryPage = new TLibraryPage(*this, pageSwatchLibrary);
     palettePage = new TPalettePage(*this, pp_pageName);
     paletteFiles = new TPaletteFiles(*this, pp_pageFile, pp_pageName);
     paletteTools = new TPaletteTools(*this, pp_pageName);
@@ -167,7 +167,8 @@ void TForm1::FormCreate()
     GrabbedColors.clear();
     GrabbedSelection = -1;
 
-    testBoard->StartUp();
+    // The test board (and the other pages hidden behind "Color Model") are
+    // built once the window is on screen: BuildHiddenPages below.
 
     TrackerDragging = false;
     ModelDragging = false;
@@ -190,10 +191,20 @@ void TForm1::FormCreate()
         mRegistry1.AddValue(QStringLiteral("appPath"), Paths.programDir);
         mRegistry1.AddValue(QStringLiteral("reg_paletteFolder"), defaultPalettes);
         mRegistry1.AddValue(QStringLiteral("reg_exportFolder"), defaultExports);
-        mRegistry1.WriteValues();
-
-        SettingsValues.clear();
-        mRegistry1.ReadValues(SettingsValues);
+        const bool storeWasEmpty = SettingsValues.isEmpty() || SettingsValues == QStringList{QString()};
+        if (storeWasEmpty) {
+            // Nothing stored yet: reading back would give exactly the queued
+            // values, in this order. The write itself (flushed to disk) waits
+            // until the window is on screen.
+            SettingsValues.clear();
+            for (const auto& pair : mRegistry1.PendingValues)
+                SettingsValues.append(pair.second);
+            QTimer::singleShot(0, this, [this] { mRegistry1.WriteValues(); });
+        } else {
+            mRegistry1.WriteValues();
+            SettingsValues.clear();
+            mRegistry1.ReadValues(SettingsValues);
+        }
         // A store that could not be written reads back nothing: go on with
         // the defaults of this run.
         Pal.PaletteFolder = SettingAt(posPaletteFolder);
@@ -267,14 +278,30 @@ void TForm1::FormCreate()
     paletteFiles->SelectListEntry(Pal.PaletteName);
     RefreshColorModel();
     Pal.PaletteSaved = Pal.PaletteOnFile;
-    libraryPage->StartUp();
     QDir().mkpath(ExportFolder);
     RepaintPaletteView();
+    QTimer::singleShot(0, this, &TForm1::BuildHiddenPages);
 
     if (!deferredError.isEmpty())
         QTimer::singleShot(0, this, [deferredError] {
             Services().dialogs->message(TMsgIcon::Error, deferredError);
         });
+}
+
+// The pages behind the "Color Model" tab are not needed for the first paint:
+// they are built, with their start-up state (the test board's sample text
+// and drawing, the list of swatch libraries and the first library), right
+// after the window has been shown.
+void TForm1::BuildHiddenPages()
+{
+    if (grabPage)
+        return;
+    grabPage = new TGrabPage(*this, pageGrabColors);
+    grabPage->ImageButton3->setEnabled(!GrabbedColors.empty());
+    testBoard = new TTestBoard(*this, pageTestBoard);
+    testBoard->StartUp();
+    libraryPage = new TLibraryPage(*this, pageSwatchLibrary);
+    libraryPage->StartUp();
 }
 
 void TForm1::startNoPalettes()
@@ -329,6 +356,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::AdvPageControl1Change(int index)
 {
+    BuildHiddenPages();
     if (index == 2)
         test_pageControlChange();
     else if (index == 1)
@@ -345,7 +373,13 @@ void TForm1::ApplySwatchSize() { palettePage->ApplySwatchSize(); }
 void TForm1::RepaintPaletteView() { palettePage->Color_myPalettePaint(); }
 void TForm1::list_ppDblClick() { paletteFiles->list_ppDblClick(); }
 void TForm1::mu_saveClick() { paletteFiles->mu_saveClick(); }
-void TForm1::test_pageControlChange() { testBoard->test_pageControlChange(); }
+void TForm1::test_pageControlChange()
+{
+    // Before the test board is built there is nothing on it to refresh; it
+    // shows the current colour when its page is first shown.
+    if (testBoard)
+        testBoard->test_pageControlChange();
+}
 void TForm1::ShowTip(const QString& text) { helpMenu->ShowTip(text); }
 
 void TForm1::SetStatus(const QString& panel0, const QString& panel1)

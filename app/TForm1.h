@@ -106,6 +106,8 @@ public:
 
     // ---- Handlers of the frame ------------------------------------------------
     void FormCreate();
+    // Builds the pages hidden at start (runs once, right after start-up).
+    void BuildHiddenPages();
     void FormClose();
     void AdvPageControl1Change(int index);
 

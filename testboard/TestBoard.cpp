@@ -1,5 +1,7 @@
 #include "testboard/TestBoard.h"
 
+#include "testboard/FontNameBox.h"
+
 #include "app/TForm1.h"
 #include "app/Widgets.h"
 #include "testboard/Drawing.h"
@@ -7,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -302,11 +303,10 @@ void TTestBoard::buildTextPage()
         connect(b, &QToolButton::clicked, this, &TTestBoard::cxFontNameComboBox1PropertiesFontPreviewButtonClick);
 
     AddNarrowLabel(page, QStringLiteral("Font name : "), {0, 203, 69, 16});
-    cxFontNameComboBox1 = new QFontComboBox(page);
+    cxFontNameComboBox1 = new TFontNameBox(page);
     NameControl(cxFontNameComboBox1, "cxFontNameComboBox1", QStringLiteral("Font name"));
-    cxFontNameComboBox1->setEditable(false);
     cxFontNameComboBox1->setGeometry(70, 200, 161, 22);
-    cxFontNameComboBox1->setCurrentFont(cxMemo1->font());
+    cxFontNameComboBox1->setCurrentFamily(cxMemo1->font().family());
     connect(cxFontNameComboBox1, &QComboBox::activated, this, &TTestBoard::cxFontNameComboBox1PropertiesCloseUp);
     connect(cxFontNameComboBox1, &QComboBox::currentIndexChanged, this, &TTestBoard::updatePreview);
     connect(cxFontNameComboBox1, &QComboBox::highlighted, this, [this](int index) {

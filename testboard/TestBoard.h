@@ -10,7 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
-class QFontComboBox;
+class TFontNameBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
@@ -43,7 +43,7 @@ public:
 
     // Text page
     QPlainTextEdit* cxMemo1 = nullptr;
-    QFontComboBox* cxFontNameComboBox1 = nullptr;
+    TFontNameBox* cxFontNameComboBox1 = nullptr;
     QFrame* fontPreviewPanel = nullptr;
     QLabel* fontPreview = nullptr;
     QToolButton* fontBold = nullptr;

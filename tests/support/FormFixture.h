@@ -11,6 +11,7 @@
 #include "app/TForm1.h"
 #include "support/FakeServices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,6 +37,9 @@ public:
     TForm1& open()
     {
         form = std::make_unique<TForm1>(paths);
+        // Let what start-up leaves for the event loop (the first run's
+        // settings write) happen, as it does once the window is up.
+        QCoreApplication::processEvents();
         return *form;
     }
     // Closes the window as the user would (the shutdown sequence runs) and releases it.

@@ -155,7 +155,8 @@ TEST_F(PaletteFolder, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(fileBytes("keep"), QByteArray("1\t2\t3\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.dat"});
 
-    pal.PaletteFolder = dir.path() + "/gone";
+    // A folder that cannot be made (a missing one is made again).
+    pal.PaletteFolder = QStringLiteral("/proc/tintwell-gone");
     EXPECT_FALSE(pal.WritePaletteFile("keep"));
 }
 
