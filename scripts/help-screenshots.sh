@@ -81,6 +81,9 @@ printf '214\t69\t65\r\n239\t131\t84\r\n246\t189\t96\r\n247\t237\t214\r\n132\t165
     >"$scratch/MyPalettes/Autumn.dat"
 printf '0\t119\t182\r\n0\t180\t216\r\n144\t224\t239\r\n202\t240\t248\r\n255\t209\t102\r\n239\t71\t111\r\n6\t214\t160\r\n17\t138\t178\r\n7\t59\t76\r\n' \
     >"$scratch/MyPalettes/Seaside.dat"
+# Start the pictures with "Autumn" open, as a returning user would.
+sed -i 's/^lastFileName\tuntitled$/lastFileName\tAutumn/' \
+    "$XDG_CONFIG_HOME/tintwell/store/HKEY_LOCAL_MACHINE/software/tintwell/values"
 
 start_program
 
