@@ -1,5 +1,7 @@
 #include "palette/LibraryPage.h"
 
+#include "palette/PalettePage.h"
+
 #include "app/TForm1.h"
 #include "app/Widgets.h"
 #include "palette/SwatchLibrary.h"
@@ -76,11 +78,7 @@ QString TLibraryPage::LibraryFolder() const
 
 TSwatchSize TLibraryPage::SizeChoice() const
 {
-    if (lb_large->isChecked())
-        return TSwatchSize::Large;
-    if (lb_medium->isChecked())
-        return TSwatchSize::Medium;
-    return TSwatchSize::Small;
+    return SizeChoiceOf(lb_large, lb_medium);
 }
 
 void TLibraryPage::StartUp()

@@ -85,13 +85,18 @@ TPalettePage::TPalettePage(TForm1& form, QWidget* page)
     });
 }
 
-TSwatchSize TPalettePage::SizeChoice() const
+TSwatchSize SizeChoiceOf(const QRadioButton* large, const QRadioButton* medium)
 {
-    if (check_large->isChecked())
+    if (large->isChecked())
         return TSwatchSize::Large;
-    if (check_medium->isChecked())
+    if (medium->isChecked())
         return TSwatchSize::Medium;
     return TSwatchSize::Small;
+}
+
+TSwatchSize TPalettePage::SizeChoice() const
+{
+    return SizeChoiceOf(check_large, check_medium);
 }
 
 void TPalettePage::ApplySwatchSize()

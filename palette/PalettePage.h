@@ -15,6 +15,9 @@ class TImageButton;
 class TPaintBox;
 class TScrollBox;
 
+// The cell size a "large" / "medium" / "small" choice of radio buttons names.
+TSwatchSize SizeChoiceOf(const QRadioButton* large, const QRadioButton* medium);
+
 class TPalettePage : public QObject {
     Q_OBJECT
 public:

@@ -2,20 +2,16 @@
 // program starts it from its Help folder and does not wait for it.
 #include "help/TipViewer.h"
 
+#include "app/AppSetup.h"
+
 #include <QApplication>
-#include <QFont>
-#include <QStyleFactory>
 
 int main(int argc, char** argv)
 {
+    PreferX11Platform();
     QApplication app(argc, argv);
+    SetupApplication(app); // the main program's look
     QApplication::setApplicationName(QStringLiteral("tintwell_tip"));
-    QApplication::setDesktopFileName(QStringLiteral("tintwell"));
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
 
     TTipViewer viewer;
     viewer.show();
