@@ -20,7 +20,8 @@ void SetupApplication(QApplication& app)
     // append that to every window title.
     app.setProperty("applicationTitle", QStringLiteral("Tintwell V1.0"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setDesktopFileName(QStringLiteral("tintwell"));
+    // The desktop entry's name: desktops match the windows to the menu entry by it.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.tintwell.Tintwell"));
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     QFont font = QApplication::font();
