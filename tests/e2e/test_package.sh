@@ -49,7 +49,7 @@ palettes=$user_home/.local/share/tintwell/MyPalettes
 installed_packages() {
     dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '$1 ~ /^.i/ { print $2 }' | sort
 }
-apt() {
+apt_get() {
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get -y -q -o DPkg::Lock::Timeout=300 "$@" \
         >>"$E2E_WORK/apt.log" 2>&1 || { cat "$E2E_WORK/apt.log" >&2; return 1; }
 }
@@ -59,10 +59,10 @@ installed_packages >"$E2E_WORK/packages.before"
 installed=""
 purge_package() {
     installed=""
-    apt purge tintwell || return 1
+    apt_get purge tintwell || return 1
     local extra
     mapfile -t extra < <(installed_packages | comm -13 "$E2E_WORK/packages.before" -)
-    [ ${#extra[@]} -eq 0 ] || apt purge "${extra[@]}"
+    [ ${#extra[@]} -eq 0 ] || apt_get purge "${extra[@]}"
 }
 
 tips_pid=""
@@ -81,7 +81,7 @@ trap package_cleanup EXIT
 # Without the recommended xdg-utils: the test brings its own stand-in, and
 # must not depend on the network.
 installed=yes
-(cd "$build_dir/.." && apt install --no-install-recommends "./$(basename "$build_dir")/$deb_name") ||
+(cd "$build_dir/.." && apt_get install --no-install-recommends "./$(basename "$build_dir")/$deb_name") ||
     fail "apt-get install failed"
 dpkg-query -W -f='${Status}' tintwell | grep -q 'ok installed' || fail "tintwell is not installed"
 [ "$(readlink -f /usr/bin/tintwell)" = /usr/lib/tintwell/tintwell ] || fail "launcher: $(readlink -f /usr/bin/tintwell)"
