@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include <cstdlib>
@@ -22,6 +23,11 @@ void SetupApplication(QApplication& app)
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     // The desktop entry's name: desktops match the windows to the menu entry by it.
     QApplication::setDesktopFileName(QStringLiteral("io.github.tintwell.Tintwell"));
+    // Installed, the icon is in the icon theme; taskbars and window
+    // switchers show it. A program run from its build folder goes without.
+    const QIcon icon = QIcon::fromTheme(QStringLiteral("io.github.tintwell.Tintwell"));
+    if (!icon.isNull())
+        QApplication::setWindowIcon(icon);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     QFont font = QApplication::font();

@@ -101,6 +101,9 @@ sleep 0.5
 pid=$(xdotool getwindowpid "$win")
 [ "$(readlink -f "/proc/$pid/exe")" = /usr/lib/tintwell/tintwell ] || fail "the window belongs to $(readlink -f "/proc/$pid/exe")"
 [ "$(stat -c %u "/proc/$pid")" = "$user_id" ] || fail "the program runs as user $(stat -c %u "/proc/$pid")"
+# The icon theme's icon, for taskbars and window switchers.
+xprop -id "$win" _NET_WM_ICON >"$E2E_WORK/icon.txt"
+grep -q '^_NET_WM_ICON(CARDINAL) = .*Icon (' "$E2E_WORK/icon.txt" || fail "the window has no icon: $(head -c 200 "$E2E_WORK/icon.txt")"
 
 wait_for "the first run's settings" test -s "$(store_file)"
 [ "$(store_value appPath)" = /usr/lib/tintwell/ ] || fail "appPath: $(store_value appPath)"
