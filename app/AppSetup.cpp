@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -25,9 +26,13 @@ void SetupApplication(QApplication& app)
     QApplication::setDesktopFileName(QStringLiteral("io.github.tintwell.Tintwell"));
     // Installed, the icon is in the icon theme; taskbars and window
     // switchers show it. A program run from its build folder goes without.
-    const QIcon icon = QIcon::fromTheme(QStringLiteral("io.github.tintwell.Tintwell"));
-    if (!icon.isNull())
-        QApplication::setWindowIcon(icon);
+    // Looking it up reads the theme's folders (a few milliseconds): once the
+    // event loop runs, so the first window is not held up.
+    QTimer::singleShot(0, &app, [] {
+        const QIcon icon = QIcon::fromTheme(QStringLiteral("io.github.tintwell.Tintwell"));
+        if (!icon.isNull())
+            QApplication::setWindowIcon(icon);
+    });
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     QFont font = QApplication::font();
