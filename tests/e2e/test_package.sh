@@ -24,6 +24,11 @@ elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
 else
     skip "installing a package needs root or sudo without a password"
 fi
+# Test runs of other clones on this machine install the same package: one
+# at a time, machine-wide (ctest's resource lock holds within one run only).
+lock=/tmp/tintwell-package-test.lock
+exec 9>>"$lock" 2>/dev/null || exec 9<"$lock"
+flock -w 600 9 || fail "another package test holds $lock"
 if dpkg-query -W -f='${Status}' tintwell 2>/dev/null | grep -q 'ok installed'; then
     skip "tintwell is already installed on this machine; this test leaves that installation alone"
 fi
@@ -91,7 +96,7 @@ entry=/usr/share/applications/io.github.tintwell.Tintwell.desktop
 
 # ---- /usr/bin/tintwell as an ordinary user ------------------------------------------
 start_installed() {
-    (cd / && exec "${as_user[@]}" "$@" >>"$E2E_WORK/program.log" 2>&1) &
+    (cd / && exec "${as_user[@]}" "$@" >>"$E2E_WORK/program.log" 2>&1 9>&-) &
     E2E_PID=$!
 }
 start_installed /usr/bin/tintwell
@@ -141,7 +146,7 @@ grep -qx 'Exec=tintwell' "$entry" || fail "desktop entry: $(grep '^Exec=' "$entr
 grep -qx 'Exec=tintwell --grab' "$entry" || fail "the desktop entry has no grab action"
 if command -v gio >/dev/null; then
     # GLib's launcher reads the entry and runs its Exec line, like a menu.
-    "${as_user[@]}" gio launch "$entry" >>"$E2E_WORK/program.log" 2>&1 || fail "gio launch failed"
+    "${as_user[@]}" gio launch "$entry" >>"$E2E_WORK/program.log" 2>&1 9>&- || fail "gio launch failed"
 else
     exec_line=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$entry")
     start_installed sh -c "$exec_line"
