@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -20,7 +22,17 @@ void SetupApplication(QApplication& app)
     // append that to every window title.
     app.setProperty("applicationTitle", QStringLiteral("Tintwell V1.0"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setDesktopFileName(QStringLiteral("tintwell"));
+    // The desktop entry's name: desktops match the windows to the menu entry by it.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.tintwell.Tintwell"));
+    // Installed, the icon is in the icon theme; taskbars and window
+    // switchers show it. A program run from its build folder goes without.
+    // Looking it up reads the theme's folders (a few milliseconds): once the
+    // event loop runs, so the first window is not held up.
+    QTimer::singleShot(0, &app, [] {
+        const QIcon icon = QIcon::fromTheme(QStringLiteral("io.github.tintwell.Tintwell"));
+        if (!icon.isNull())
+            QApplication::setWindowIcon(icon);
+    });
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     QFont font = QApplication::font();

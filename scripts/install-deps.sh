@@ -12,6 +12,8 @@ packages=(
     # the tests that drive the real program
     xvfb xauth xdotool imagemagick x11-apps x11-utils
     fonts-dejavu-core
+    # the Debian package: icons, building it, and the checks Debian runs on it
+    librsvg2-bin dpkg-dev lintian desktop-file-utils appstream libglib2.0-bin
 )
 # Optional groups: `install-deps.sh fuzz` adds clang and its fuzzing runtime.
 for group in "$@"; do

@@ -133,6 +133,28 @@ close_main_window() {
     wait_exit
 }
 
+# Opens the "Help / Tip" menu and picks its item number N (1 = first).
+help_menu_item() {
+    xdotool mousemove $((WX + 50)) $((WY + 596)) click 1
+    sleep 0.5
+    local keys=()
+    for _ in $(seq 1 "$1"); do keys+=(Down); done
+    xdotool key "${keys[@]}" Return
+}
+
+# Puts an xdg-open stand-in into folder BIN that records what it was asked
+# to open, one line each, in LOG.
+fake_xdg_open() {
+    local bin=$1 log=$2
+    mkdir -p "$bin"
+    : >"$log"
+    cat >"$bin/xdg-open" <<EOF
+#!/bin/sh
+echo "\$1" >>"$log"
+EOF
+    chmod 755 "$bin/xdg-open"
+}
+
 # Answers the message box titled TITLE with KEY (Return for OK, n for No).
 answer_box() {
     local box

@@ -9,14 +9,8 @@ source "$(dirname "$0")/lib.sh"
 copy_program
 
 # xdg-open stand-in, found first on PATH: records what it was asked to open.
-mkdir -p "$E2E_WORK/bin"
 opened=$E2E_WORK/opened.log
-: >"$opened"
-cat >"$E2E_WORK/bin/xdg-open" <<EOF
-#!/bin/sh
-echo "\$1" >>"$opened"
-EOF
-chmod +x "$E2E_WORK/bin/xdg-open"
+fake_xdg_open "$E2E_WORK/bin" "$opened"
 export PATH="$E2E_WORK/bin:$PATH"
 
 retry() { # COMMAND...: true once it succeeds within 10 s
@@ -30,26 +24,17 @@ visible_windows() { xdotool search --onlyvisible --name '.' 2>/dev/null | sort; 
 
 start_program
 win=$(wait_window '^Tintwell V1.0$')
-read -r wx wy < <(window_origin "$win")
+read -r WX WY < <(window_origin "$win")
 sleep 0.5
 
-# Opens the Help / Tip menu and picks its item number N (1 = first).
-menu_item() {
-    xdotool mousemove $((wx + 50)) $((wy + 596)) click 1
-    sleep 0.5
-    local keys=()
-    for _ in $(seq 1 "$1"); do keys+=(Down); done
-    xdotool key "${keys[@]}" Return
-}
-
 # The help document.
-menu_item 1
+help_menu_item 1
 retry test -s "$opened" || fail "the helper did not open anything"
 [ "$(cat "$opened")" = "$E2E_PROG_DIR/Help/guide/index.html" ] || fail "the helper opened '$(cat "$opened")'"
 [ -f "$E2E_PROG_DIR/Help/guide/index.html" ] || fail "the guide is missing from the program folder"
 
 # The tips program.
-menu_item 2
+help_menu_item 2
 tips=$(wait_window '^Tintwell V1.0 - Tips$' 10)
 tips_pid=$(xdotool getwindowpid "$tips")
 [ "$(readlink -f "/proc/$tips_pid/exe")" = "$(readlink -f "$E2E_PROG_DIR/Help/tintwell_tip")" ] ||
@@ -61,8 +46,8 @@ wait_window_gone '^Tintwell V1.0 - Tips$'
 rm "$E2E_PROG_DIR/Help/tintwell_helper" "$E2E_PROG_DIR/Help/tintwell_tip"
 : >"$opened"
 before=$(visible_windows)
-menu_item 1
-menu_item 2
+help_menu_item 1
+help_menu_item 2
 sleep 1.5
 after=$(visible_windows)
 [ "$before" = "$after" ] || fail "windows changed: before '$before', after '$after'"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# `cmake --install` lays out the same program folder, a launcher on PATH and
-# a desktop entry with its icon; the launcher starts the program, which finds
-# its libraries beside its real file.
+# `cmake --install` lays out the same program folder, a launcher on PATH, a
+# desktop entry with its icons and metadata, and the manual page; the
+# launcher starts the program, which finds its libraries beside its real file.
 PROGRAM=$1 XTOOL=$2
 source "$(dirname "$0")/lib.sh"
 
@@ -15,9 +15,17 @@ real=$(readlink -f "$launcher")
 home=$(dirname "$real")
 [ -d "$home/library" ] || fail "no library/ beside $real"
 [ -d "$home/Help" ] || fail "no Help/ beside $real"
-[ -f "$prefix/share/applications/tintwell.desktop" ] || fail "no desktop entry"
-grep -q '^Exec=tintwell$' "$prefix/share/applications/tintwell.desktop" || fail "desktop entry Exec"
-[ -f "$prefix/share/icons/hicolor/scalable/apps/tintwell.svg" ] || fail "no icon"
+app_id=io.github.tintwell.Tintwell
+grep -q '^Exec=tintwell$' "$prefix/share/applications/$app_id.desktop" || fail "desktop entry Exec"
+for f in share/metainfo/$app_id.metainfo.xml share/icons/hicolor/scalable/apps/$app_id.svg \
+    share/man/man1/tintwell.1.gz share/doc/tintwell/copyright; do
+    [ -f "$prefix/$f" ] || fail "not installed: $f"
+done
+if command -v rsvg-convert >/dev/null; then
+    for size in 48 128 256; do
+        [ -f "$prefix/share/icons/hicolor/${size}x$size/apps/$app_id.png" ] || fail "no $size pixel icon"
+    done
+fi
 
 (cd / && PATH="$prefix/bin:$PATH" exec tintwell >"$E2E_WORK/installed.log" 2>&1) &
 E2E_PID=$!
