@@ -50,7 +50,9 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent* event)
 
 void TPaintBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (onDblClick)
+    // Only the left button double-clicks; the other buttons' second press
+    // is a plain press.
+    if (event->button() == Qt::LeftButton && onDblClick)
         onDblClick();
     mousePressEvent(event);
 }
@@ -152,12 +154,21 @@ void TScrollBox::scrollToEnd()
 
 void TScrollBox::wheelEvent(QWheelEvent* event)
 {
-    const int steps = event->angleDelta().y() / 120;
-    if (steps == 0) {
+    // A notch of a classic wheel is 120 units and moves by 2 pixels.
+    // Touchpads and smooth wheels send smaller parts of a notch: they add up,
+    // a pixel for every half notch, and what is left waits for the next
+    // event in the same direction.
+    const int delta = event->angleDelta().y();
+    if (delta == 0) {
         event->ignore();
         return;
     }
-    scrollBy(-2 * steps); // turning the wheel towards the user moves down
+    if ((delta > 0) != (wheelRemainder_ > 0))
+        wheelRemainder_ = 0;
+    wheelRemainder_ += delta;
+    const int pixels = wheelRemainder_ / kWheelUnitsPerPixel;
+    wheelRemainder_ -= pixels * kWheelUnitsPerPixel;
+    scrollBy(-pixels); // turning the wheel towards the user moves down
     event->accept();
 }
 

@@ -30,7 +30,8 @@ public:
     std::function<void(Qt::MouseButton, QPoint)> onMouseUp;
     // A left button released over the box after a press on it; runs before onMouseUp.
     std::function<void()> onClick;
-    // Runs before the press that the double click also delivers.
+    // A left-button double click; runs before the press that the double
+    // click also delivers.
     std::function<void()> onDblClick;
 
 protected:
@@ -59,7 +60,7 @@ private:
 };
 
 // A white (or tinted) scroll box whose content scrolls by two pixels for each
-// wheel step and for each key pressed (down) or released (up) while it has
+// wheel notch (partial notches of touchpads add up) and for each key pressed (down) or released (up) while it has
 // the focus.
 class TScrollBox : public QScrollArea {
     Q_OBJECT
@@ -72,6 +73,11 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    static constexpr int kWheelUnitsPerPixel = 60;
+    // Wheel units received but not yet scrolled (less than a pixel's worth).
+    int wheelRemainder_ = 0;
 };
 
 // A status bar of text panels, each a label that can be read.

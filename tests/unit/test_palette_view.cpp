@@ -391,4 +391,45 @@ TEST(PaletteView, WheelAndKeysScrollByTwoPixelsWithinTheRange)
     EXPECT_EQ(bar->value(), 0);
 }
 
+TEST(PaletteView, PartialWheelStepsOfTouchpadsAddUpToTwoPixelsANotch)
+{
+    // Every scroll box of the program (palette, library, grabbed colours) is one of these.
+    struct Case {
+        std::vector<int> deltas;
+        int moved; // pixels down
+    };
+    const Case cases[] = {
+        {{-120}, 2},
+        {{120}, -2},
+        {{-15}, 0},
+        {{-15, -15, -15, -15}, 1},
+        {{-15, -15, -15, -15, -15, -15, -15, -15}, 2},
+        {{-40}, 0},
+        {{-40, -40, -40}, 2},
+        {{40, 40, 40}, -2},
+        {{-40, -40, -40, -40, -40, -40}, 4},
+        // A turn back drops what was left of the other direction.
+        {{-40, 40}, 0},
+        {{-40, 40, 40}, -1},
+        {{-360}, 6},
+    };
+    for (const Case& c : cases) {
+        TScrollBox box;
+        box.resize(100, 100);
+        auto* content = new QWidget;
+        content->resize(80, 1000);
+        box.setWidget(content);
+        QScrollBar* bar = box.verticalScrollBar();
+        bar->setValue(50);
+        QString what;
+        for (int delta : c.deltas) {
+            what += QString::number(delta) + ' ';
+            const QPointF at(20, 20);
+            QWheelEvent e(at, at, {}, QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(box.viewport(), &e);
+        }
+        EXPECT_EQ(bar->value(), 50 + c.moved) << what.toStdString();
+    }
+}
+
 } // namespace
