@@ -314,7 +314,7 @@ bool TPaletteFiles::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == listViewport_ && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
         const bool onEntry = list_pp->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid();
-        if (type == QEvent::MouseButtonDblClick)
+        if (type == QEvent::MouseButtonDblClick && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             list_ppDblClick();
         if (!onEntry) {
             // White space below the names keeps the selection.
