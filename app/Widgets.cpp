@@ -144,9 +144,41 @@ void TScrollBox::scrollBy(int dy)
     bar->setValue(qBound(bar->minimum(), bar->value() + dy, bar->maximum()));
 }
 
+void TScrollBox::setInsetWidget(QWidget* content, QPoint inset)
+{
+    // The scroll area places its widget itself; a holder of our own keeps
+    // the content at its inset and grows with it.
+    auto* holder = new QWidget;
+    holder->setObjectName(content->objectName() + QStringLiteral("_holder"));
+    content->setParent(holder);
+    content->move(inset);
+    content->setAutoFillBackground(true);
+    insetContent_ = content;
+    content->installEventFilter(this);
+    fitInsetHolder();
+    setWidget(holder);
+}
+
+void TScrollBox::fitInsetHolder()
+{
+    if (QWidget* holder = insetContent_ ? insetContent_->parentWidget() : nullptr) {
+        const QRect g = insetContent_->geometry();
+        holder->resize(g.x() + g.width(), g.y() + g.height());
+    }
+}
+
+bool TScrollBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == insetContent_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        fitInsetHolder();
+    return QScrollArea::eventFilter(watched, event);
+}
+
 void TScrollBox::scrollToEnd()
 {
-    if (widget())
+    if (insetContent_)
+        fitInsetHolder();
+    else if (widget())
         widget()->adjustSize();
     QScrollBar* bar = verticalScrollBar();
     bar->setValue(bar->maximum());

@@ -66,15 +66,23 @@ class TScrollBox : public QScrollArea {
     Q_OBJECT
 public:
     explicit TScrollBox(QWidget* parent = nullptr, const QColor& background = Qt::white);
+    // Scrolls `content` with its top left corner at `inset` inside the
+    // scrolled area, whatever its size becomes; the scroll range covers the
+    // inset too. (setWidget alone would keep the content at 0, 0.)
+    void setInsetWidget(QWidget* content, QPoint inset);
     void scrollBy(int dy);
     void scrollToEnd();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    void fitInsetHolder();
+
+    QWidget* insetContent_ = nullptr;
     static constexpr int kWheelUnitsPerPixel = 60;
     // Wheel units received but not yet scrolled (less than a pixel's worth).
     int wheelRemainder_ = 0;
