@@ -92,9 +92,25 @@ TColorArea::TColorArea(TForm1& form, QWidget* leftColumn, QWidget* modelPage)
     squareShown_.picture = &square_;
     trackerShown_.picture = &tracker_;
     mixerShown_.picture = &mixer_;
-    Color_model1->onPaint = [this](QPainter& p, const QRect&) { squareShown_.show(p); };
+    // A paint that the window system asks for (the window uncovered, a page
+    // shown again) brings the strip's cells and the square's marker colour
+    // up to the current colour, which a mixer pick leaves behind.
+    Color_model1->onPaint = [this](QPainter& p, const QRect&) {
+        if (MarkerColorFor(form_.NewColor) != squareMarker_)
+            RedrawSquare();
+        if (MixerSteps(form_.NewColor, mixer_darker->isChecked()) != MixerCells)
+            Color_mixer->update();
+        squareShown_.show(p);
+    };
     Color_tracker->onPaint = [this](QPainter& p, const QRect&) { trackerShown_.show(p); };
-    Color_mixer->onPaint = [this](QPainter& p, const QRect&) { mixerShown_.show(p); };
+    Color_mixer->onPaint = [this](QPainter& p, const QRect&) {
+        const TMixerCells cells = MixerSteps(form_.NewColor, mixer_darker->isChecked());
+        if (cells != MixerCells || mixer_.isNull()) {
+            MixerCells = cells;
+            DrawMixerStrip(mixer_, MixerCells);
+        }
+        mixerShown_.show(p);
+    };
 
     Color_model1->onMouseDown = [this](Qt::MouseButton, QPoint pos) { Color_model1MouseDown(pos.x(), pos.y()); };
     Color_model1->onMouseMove = [this](QPoint pos) { Color_model1MouseMove(pos.x(), pos.y()); };
@@ -284,10 +300,19 @@ void TColorArea::Color_model1Paint()
         const QRgb shown = square_.pixel(form_.ModelX, form_.ModelY);
         form_.NewColor = {qRed(shown), qGreen(shown), qBlue(shown)};
     }
-    DrawModelMarker(square_, form_.ModelX, form_.ModelY, MarkerColorFor(form_.NewColor));
+    squareMarker_ = MarkerColorFor(form_.NewColor);
+    DrawModelMarker(square_, form_.ModelX, form_.ModelY, squareMarker_);
     Color_model1->update();
     Color_mixerPaint();
     result_newColorPaint();
+}
+
+void TColorArea::RedrawSquare()
+{
+    // The same hue and marker place, the marker in the current colour's shade.
+    DrawModelImage(form_.HueColor);
+    squareMarker_ = MarkerColorFor(form_.NewColor);
+    DrawModelMarker(square_, form_.ModelX, form_.ModelY, squareMarker_);
 }
 
 void TColorArea::Color_model1MouseDown(int x, int y)
