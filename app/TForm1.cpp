@@ -91,6 +91,7 @@ void TForm1::buildFrame()
     pageTestBoard = AddPage(AdvPageControl1, "page_testBoard", QStringLiteral("Test Board"));
     pageSwatchLibrary = AddPage(AdvPageControl1, "page_swatchLibrary", QStringLiteral("Swatch Library"));
     AdvPageControl1->setCurrentIndex(0);
+    KeepWheelFromSwitchingTabs(AdvPageControl1->tabBar());
 
     lowerArea = new QWidget(this);
     lowerArea->setObjectName(QStringLiteral("lowerArea"));

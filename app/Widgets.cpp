@@ -3,11 +3,65 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 
 void NameControl(QWidget* widget, const char* objectName, const QString& accessibleName)
 {
     widget->setObjectName(QString::fromLatin1(objectName));
     widget->setAccessibleName(accessibleName);
+}
+
+namespace {
+
+class TWheelBlocker : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Wheel) {
+            event->accept();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void KeepWheelFromSwitchingTabs(QTabBar* bar)
+{
+    bar->installEventFilter(new TWheelBlocker(bar));
+}
+
+int TabSwitchTarget(const QTabWidget* tabs, const QKeyEvent* key, bool onTabBar)
+{
+    // The same steps as Qt's own key handling of QTabBar and QTabWidget.
+    const QTabBar* bar = tabs->tabBar();
+    const int count = bar->count();
+    const int current = bar->currentIndex();
+    if (onTabBar) {
+        if (key->key() != Qt::Key_Left && key->key() != Qt::Key_Right)
+            return -1;
+        const int step = key->key() == (bar->isRightToLeft() ? Qt::Key_Right : Qt::Key_Left) ? -1 : 1;
+        for (int i = current + step; i >= 0 && i < count; i += step)
+            if (bar->isTabEnabled(i) && bar->isTabVisible(i))
+                return i;
+        return -1;
+    }
+    if ((key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) || !(key->modifiers() & Qt::ControlModifier)
+        || count < 2)
+        return -1;
+    const int step = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier) ? -1 : 1;
+    int page = current;
+    for (int pass = 0; pass < count; ++pass) {
+        page = (page + step + count) % count;
+        if (bar->isTabEnabled(page))
+            return page;
+    }
+    return -1;
 }
 
 // ---------------------------------------------------------------- TPaintBox

@@ -10,11 +10,23 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QPainter;
+class QTabBar;
+class QTabWidget;
 
 // Gives every control its program name as object name and a name that a
 // screen reader can speak.
 void NameControl(QWidget* widget, const char* objectName, const QString& accessibleName);
+
+// The wheel over a tab bar scrolls nothing and switches no page: a page is
+// changed by a click or a key, which can be asked about first.
+void KeepWheelFromSwitchingTabs(QTabBar* bar);
+
+// The page that `key` would bring to the front of `tabs` (Left and Right on
+// the focused tab bar; Ctrl+Tab and Ctrl+Shift+Tab anywhere inside), or -1
+// when it switches nothing.
+int TabSwitchTarget(const QTabWidget* tabs, const QKeyEvent* key, bool onTabBar);
 
 // A surface that the window paints itself. Mouse positions are in the box's
 // own pixels; while a button is held, moves keep reporting to the box where

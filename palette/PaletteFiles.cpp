@@ -91,6 +91,9 @@ TPaletteFiles::TPaletteFiles(TForm1& form, QWidget* filePage, QWidget* palettePa
     connect(form.pp_pageControl, &QTabWidget::currentChanged, this, [this](int index) { PageChanged(index); });
     tabBar_ = form.pp_pageControl->tabBar();
     tabBar_->installEventFilter(this);
+    // Keys that switch pages reach the tab widget from the page's controls.
+    form.pp_pageControl->installEventFilter(this);
+    KeepWheelFromSwitchingTabs(tabBar_);
 }
 
 // ---- The list ------------------------------------------------------------------
@@ -263,8 +266,8 @@ void TPaletteFiles::PageChanged(int index)
         return;
     const bool guarded = guardRan_;
     guardRan_ = false;
-    // A switch that did not come through a click on a tab (keys, wheel)
-    // has its guard now, after the fact.
+    // A switch that came neither through a click on a tab nor through a
+    // key (an assistive tool, say) has its guard now, after the fact.
     if (!guarded && from == 1 && index != 1 && !LeavePalettePage()) {
         ShowPalettePage();
         return;
@@ -295,6 +298,17 @@ bool TPaletteFiles::eventFilter(QObject* watched, QEvent* event)
                 guardRan_ = true;
             }
         } else if (type == QEvent::MouseButtonRelease) {
+            QTimer::singleShot(0, this, [this] { guardRan_ = false; });
+        }
+        return false;
+    }
+    if (type == QEvent::KeyPress && (watched == tabBar_ || watched == form_.pp_pageControl)) {
+        const int target = TabSwitchTarget(form_.pp_pageControl, static_cast<QKeyEvent*>(event), watched == tabBar_);
+        if (target >= 0 && target != form_.pp_pageControl->currentIndex()) {
+            // As for a click: the question comes while the palette is in sight.
+            if (!pp_pageControlChanging())
+                return true;
+            guardRan_ = true;
             QTimer::singleShot(0, this, [this] { guardRan_ = false; });
         }
         return false;
