@@ -399,15 +399,8 @@ void Tgrab_color::from_grabColorPaint()
 
 void Tgrab_color::HotKeyManager1HotKeyPressed(THotKey hotKey, std::uint16_t)
 {
-    // A registered combination typed into one of the hot-key fields while the
-    // settings are in front goes into the field, as any other combination.
-    if (isActiveWindow() && !Panel1->isHidden()) {
-        if (auto* field = qobject_cast<THotKeyEdit*>(focusWidget())) {
-            field->typeCombination(hotKey);
-            return;
-        }
-    }
-
+    // The keys act whatever has the focus, a hot-key field too: a field
+    // only ever receives combinations that this window does not hold.
     if (hotKey == ZoomKey) {
         if (Live()) {
             ForceToForeground(AppWindow);
