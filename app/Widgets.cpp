@@ -1,5 +1,7 @@
 #include "app/Widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -10,6 +12,28 @@ void NameControl(QWidget* widget, const char* objectName, const QString& accessi
 {
     widget->setObjectName(QString::fromLatin1(objectName));
     widget->setAccessibleName(accessibleName);
+}
+
+void NameLabel(QLabel* label, const char* objectName, const QString& role)
+{
+    // No accessible name: a set name would hide the label's text.
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setAccessibleDescription(role);
+}
+
+QString ColorDescription(int red, int green, int blue)
+{
+    red &= 0xFF;
+    green &= 0xFF;
+    blue &= 0xFF;
+    return QString::asprintf("#%02X%02X%02X, red %d, green %d, blue %d", red, green, blue, red, green, blue);
+}
+
+void DescribeColor(QWidget* box, int red, int green, int blue)
+{
+    const QString description = ColorDescription(red, green, blue);
+    if (box->accessibleDescription() != description)
+        box->setAccessibleDescription(description);
 }
 
 namespace {
@@ -274,9 +298,26 @@ void TScrollBox::keyReleaseEvent(QKeyEvent* event)
 
 // --------------------------------------------------------------- TStatusBar
 
+namespace {
+
+QAccessibleInterface* StatusBarAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TStatusBar") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
+    return nullptr;
+}
+
+} // namespace
+
 TStatusBar::TStatusBar(const QList<int>& widths, QWidget* parent)
     : QWidget(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(StatusBarAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+
     int x = 0;
     for (int i = 0; i < widths.size(); ++i) {
         auto* label = new QLabel(this);

@@ -19,6 +19,16 @@ class QTabWidget;
 // screen reader can speak.
 void NameControl(QWidget* widget, const char* objectName, const QString& accessibleName);
 
+// For a label whose text changes: a screen reader speaks the text itself as
+// its name, and `role` (what the text is about) as its description.
+void NameLabel(QLabel* label, const char* objectName, const QString& role);
+
+// What a box showing one colour tells a screen reader, for example
+// "#3A7BD5, red 58, green 123, blue 213".
+QString ColorDescription(int red, int green, int blue);
+// Sets that as the box's accessible description when the colour changed.
+void DescribeColor(QWidget* box, int red, int green, int blue);
+
 // The wheel over a tab bar scrolls nothing and switches no page: a page is
 // changed by a click or a key, which can be asked about first.
 void KeepWheelFromSwitchingTabs(QTabBar* bar);
@@ -100,7 +110,8 @@ private:
     int wheelRemainder_ = 0;
 };
 
-// A status bar of text panels, each a label that can be read.
+// A status bar of text panels, each a label that can be read. Assistive
+// tools see it with the status-bar role.
 class TStatusBar : public QWidget {
     Q_OBJECT
 public:

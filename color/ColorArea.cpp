@@ -78,15 +78,16 @@ TColorArea::TColorArea(TForm1& form, QWidget* leftColumn, QWidget* modelPage)
 
 
     // The two colour boxes are plain fills of the state they show.
-    auto paintBox = [](const TRgbColor* color) {
-        return [color](QPainter& p, const QRect&) {
+    auto paintBox = [](TPaintBox* box, const TRgbColor* color) {
+        return [box, color](QPainter& p, const QRect&) {
+            DescribeColor(box, color->Red, color->Green, color->Blue);
             p.setPen(QColor(71, 71, 71));
             p.setBrush(QColor(color->Red & 0xFF, color->Green & 0xFF, color->Blue & 0xFF));
             p.drawRect(0, 0, 59, 39);
         };
     };
-    result_newColor->onPaint = paintBox(&form_.NewColor);
-    result_oldColor->onPaint = paintBox(&form_.LastAddedColor);
+    result_newColor->onPaint = paintBox(result_newColor, &form_.NewColor);
+    result_oldColor->onPaint = paintBox(result_oldColor, &form_.LastAddedColor);
 
     // The square, the tracker and the mixer show what their handlers painted.
     squareShown_.picture = &square_;
