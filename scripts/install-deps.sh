@@ -12,6 +12,8 @@ packages=(
     # the tests that drive the real program
     xvfb xauth xdotool imagemagick x11-apps x11-utils
     fonts-dejavu-core
+    # reading the accessibility tree of the running program, as a screen reader does
+    dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi
 )
 # Optional groups: `install-deps.sh fuzz` adds clang and its fuzzing runtime.
 for group in "$@"; do
