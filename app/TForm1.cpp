@@ -91,6 +91,7 @@ void TForm1::buildFrame()
     pageTestBoard = AddPage(AdvPageControl1, "page_testBoard", QStringLiteral("Test Board"));
     pageSwatchLibrary = AddPage(AdvPageControl1, "page_swatchLibrary", QStringLiteral("Swatch Library"));
     AdvPageControl1->setCurrentIndex(0);
+    KeepWheelFromSwitchingTabs(AdvPageControl1->tabBar());
 
     lowerArea = new QWidget(this);
     lowerArea->setObjectName(QStringLiteral("lowerArea"));
@@ -105,8 +106,8 @@ void TForm1::buildFrame()
     main_status = new TStatusBar({120, ClientWidth - 122}, this);
     NameControl(main_status, "main_status", QStringLiteral("Status"));
     main_status->setGeometry(0, ClientHeight - StatusHeight, ClientWidth, StatusHeight);
-    NameControl(main_status->panel(0), "main_status_panel0", QStringLiteral("Last action"));
-    NameControl(main_status->panel(1), "main_status_panel1", QStringLiteral("Palette name"));
+    NameLabel(main_status->panel(0), "main_status_panel0", QStringLiteral("Last action"));
+    NameLabel(main_status->panel(1), "main_status_panel1", QStringLiteral("Palette name"));
 
     colorArea = new TColorArea(*this, leftColumn, pageColorModel);
     palettePage = new TPalettePage(*this, pp_pageName);

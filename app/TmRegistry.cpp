@@ -144,6 +144,7 @@ void TmRegistry::AddValue(const QString& name, const QString& value)
 
 bool TmRegistry::WriteValues()
 {
+    LastWriteFailure = TWriteFailure::KeyNotOpened;
     const QString file = KeyFile();
     if (file.isEmpty())
         return false;
@@ -183,7 +184,9 @@ bool TmRegistry::WriteValues()
         if (!replaced)
             entries.append({name, value});
     }
-    return WriteFileAtomically(file, TmRegistryFormat::Serialize(entries)).ok;
+    const bool stored = WriteFileAtomically(file, TmRegistryFormat::Serialize(entries)).ok;
+    LastWriteFailure = stored ? TWriteFailure::None : TWriteFailure::NotStored;
+    return stored;
 }
 
 void TmRegistry::ReadValues(QStringList& list) const

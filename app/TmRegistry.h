@@ -36,6 +36,12 @@ public:
     // Stores every queued pair, oldest first. False when the key could not be
     // opened or created, or the store could not be written.
     bool WriteValues();
+    // Why the last WriteValues returned false. KeyNotOpened: the key was
+    // missing and could not be created, or could not be read; nothing was
+    // attempted. NotStored: the key was open but its file could not be
+    // replaced (a full or read-only file system, an immutable file).
+    enum class TWriteFailure { None, KeyNotOpened, NotStored };
+    TWriteFailure LastWriteFailure = TWriteFailure::None;
     // Appends the text of every value of the key in store order; one empty
     // text when the key cannot be opened (missing, unreadable or damaged).
     void ReadValues(QStringList& list) const;

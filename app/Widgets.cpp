@@ -1,13 +1,91 @@
 #include "app/Widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 
 void NameControl(QWidget* widget, const char* objectName, const QString& accessibleName)
 {
     widget->setObjectName(QString::fromLatin1(objectName));
     widget->setAccessibleName(accessibleName);
+}
+
+void NameLabel(QLabel* label, const char* objectName, const QString& role)
+{
+    // No accessible name: a set name would hide the label's text.
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setAccessibleDescription(role);
+}
+
+QString ColorDescription(int red, int green, int blue)
+{
+    red &= 0xFF;
+    green &= 0xFF;
+    blue &= 0xFF;
+    return QString::asprintf("#%02X%02X%02X, red %d, green %d, blue %d", red, green, blue, red, green, blue);
+}
+
+void DescribeColor(QWidget* box, int red, int green, int blue)
+{
+    const QString description = ColorDescription(red, green, blue);
+    if (box->accessibleDescription() != description)
+        box->setAccessibleDescription(description);
+}
+
+namespace {
+
+class TWheelBlocker : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Wheel) {
+            event->accept();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void KeepWheelFromSwitchingTabs(QTabBar* bar)
+{
+    bar->installEventFilter(new TWheelBlocker(bar));
+}
+
+int TabSwitchTarget(const QTabWidget* tabs, const QKeyEvent* key, bool onTabBar)
+{
+    // The same steps as Qt's own key handling of QTabBar and QTabWidget.
+    const QTabBar* bar = tabs->tabBar();
+    const int count = bar->count();
+    const int current = bar->currentIndex();
+    if (onTabBar) {
+        if (key->key() != Qt::Key_Left && key->key() != Qt::Key_Right)
+            return -1;
+        const int step = key->key() == (bar->isRightToLeft() ? Qt::Key_Right : Qt::Key_Left) ? -1 : 1;
+        for (int i = current + step; i >= 0 && i < count; i += step)
+            if (bar->isTabEnabled(i) && bar->isTabVisible(i))
+                return i;
+        return -1;
+    }
+    if ((key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) || !(key->modifiers() & Qt::ControlModifier)
+        || count < 2)
+        return -1;
+    const int step = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier) ? -1 : 1;
+    int page = current;
+    for (int pass = 0; pass < count; ++pass) {
+        page = (page + step + count) % count;
+        if (bar->isTabEnabled(page))
+            return page;
+    }
+    return -1;
 }
 
 // ---------------------------------------------------------------- TPaintBox
@@ -50,7 +128,9 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent* event)
 
 void TPaintBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (onDblClick)
+    // Only the left button double-clicks; the other buttons' second press
+    // is a plain press.
+    if (event->button() == Qt::LeftButton && onDblClick)
         onDblClick();
     mousePressEvent(event);
 }
@@ -142,9 +222,41 @@ void TScrollBox::scrollBy(int dy)
     bar->setValue(qBound(bar->minimum(), bar->value() + dy, bar->maximum()));
 }
 
+void TScrollBox::setInsetWidget(QWidget* content, QPoint inset)
+{
+    // The scroll area places its widget itself; a holder of our own keeps
+    // the content at its inset and grows with it.
+    auto* holder = new QWidget;
+    holder->setObjectName(content->objectName() + QStringLiteral("_holder"));
+    content->setParent(holder);
+    content->move(inset);
+    content->setAutoFillBackground(true);
+    insetContent_ = content;
+    content->installEventFilter(this);
+    fitInsetHolder();
+    setWidget(holder);
+}
+
+void TScrollBox::fitInsetHolder()
+{
+    if (QWidget* holder = insetContent_ ? insetContent_->parentWidget() : nullptr) {
+        const QRect g = insetContent_->geometry();
+        holder->resize(g.x() + g.width(), g.y() + g.height());
+    }
+}
+
+bool TScrollBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == insetContent_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        fitInsetHolder();
+    return QScrollArea::eventFilter(watched, event);
+}
+
 void TScrollBox::scrollToEnd()
 {
-    if (widget())
+    if (insetContent_)
+        fitInsetHolder();
+    else if (widget())
         widget()->adjustSize();
     QScrollBar* bar = verticalScrollBar();
     bar->setValue(bar->maximum());
@@ -152,12 +264,21 @@ void TScrollBox::scrollToEnd()
 
 void TScrollBox::wheelEvent(QWheelEvent* event)
 {
-    const int steps = event->angleDelta().y() / 120;
-    if (steps == 0) {
+    // A notch of a classic wheel is 120 units and moves by 2 pixels.
+    // Touchpads and smooth wheels send smaller parts of a notch: they add up,
+    // a pixel for every half notch, and what is left waits for the next
+    // event in the same direction.
+    const int delta = event->angleDelta().y();
+    if (delta == 0) {
         event->ignore();
         return;
     }
-    scrollBy(-2 * steps); // turning the wheel towards the user moves down
+    if ((delta > 0) != (wheelRemainder_ > 0))
+        wheelRemainder_ = 0;
+    wheelRemainder_ += delta;
+    const int pixels = wheelRemainder_ / kWheelUnitsPerPixel;
+    wheelRemainder_ -= pixels * kWheelUnitsPerPixel;
+    scrollBy(-pixels); // turning the wheel towards the user moves down
     event->accept();
 }
 
@@ -177,9 +298,26 @@ void TScrollBox::keyReleaseEvent(QKeyEvent* event)
 
 // --------------------------------------------------------------- TStatusBar
 
+namespace {
+
+QAccessibleInterface* StatusBarAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TStatusBar") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
+    return nullptr;
+}
+
+} // namespace
+
 TStatusBar::TStatusBar(const QList<int>& widths, QWidget* parent)
     : QWidget(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(StatusBarAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+
     int x = 0;
     for (int i = 0; i < widths.size(); ++i) {
         auto* label = new QLabel(this);

@@ -10,11 +10,33 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QPainter;
+class QTabBar;
+class QTabWidget;
 
 // Gives every control its program name as object name and a name that a
 // screen reader can speak.
 void NameControl(QWidget* widget, const char* objectName, const QString& accessibleName);
+
+// For a label whose text changes: a screen reader speaks the text itself as
+// its name, and `role` (what the text is about) as its description.
+void NameLabel(QLabel* label, const char* objectName, const QString& role);
+
+// What a box showing one colour tells a screen reader, for example
+// "#3A7BD5, red 58, green 123, blue 213".
+QString ColorDescription(int red, int green, int blue);
+// Sets that as the box's accessible description when the colour changed.
+void DescribeColor(QWidget* box, int red, int green, int blue);
+
+// The wheel over a tab bar scrolls nothing and switches no page: a page is
+// changed by a click or a key, which can be asked about first.
+void KeepWheelFromSwitchingTabs(QTabBar* bar);
+
+// The page that `key` would bring to the front of `tabs` (Left and Right on
+// the focused tab bar; Ctrl+Tab and Ctrl+Shift+Tab anywhere inside), or -1
+// when it switches nothing.
+int TabSwitchTarget(const QTabWidget* tabs, const QKeyEvent* key, bool onTabBar);
 
 // A surface that the window paints itself. Mouse positions are in the box's
 // own pixels; while a button is held, moves keep reporting to the box where
@@ -30,7 +52,8 @@ public:
     std::function<void(Qt::MouseButton, QPoint)> onMouseUp;
     // A left button released over the box after a press on it; runs before onMouseUp.
     std::function<void()> onClick;
-    // Runs before the press that the double click also delivers.
+    // A left-button double click; runs before the press that the double
+    // click also delivers.
     std::function<void()> onDblClick;
 
 protected:
@@ -59,22 +82,36 @@ private:
 };
 
 // A white (or tinted) scroll box whose content scrolls by two pixels for each
-// wheel step and for each key pressed (down) or released (up) while it has
+// wheel notch (partial notches of touchpads add up) and for each key pressed (down) or released (up) while it has
 // the focus.
 class TScrollBox : public QScrollArea {
     Q_OBJECT
 public:
     explicit TScrollBox(QWidget* parent = nullptr, const QColor& background = Qt::white);
+    // Scrolls `content` with its top left corner at `inset` inside the
+    // scrolled area, whatever its size becomes; the scroll range covers the
+    // inset too. (setWidget alone would keep the content at 0, 0.)
+    void setInsetWidget(QWidget* content, QPoint inset);
     void scrollBy(int dy);
     void scrollToEnd();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void fitInsetHolder();
+
+    QWidget* insetContent_ = nullptr;
+    static constexpr int kWheelUnitsPerPixel = 60;
+    // Wheel units received but not yet scrolled (less than a pixel's worth).
+    int wheelRemainder_ = 0;
 };
 
-// A status bar of text panels, each a label that can be read.
+// A status bar of text panels, each a label that can be read. Assistive
+// tools see it with the status-bar role.
 class TStatusBar : public QWidget {
     Q_OBJECT
 public:

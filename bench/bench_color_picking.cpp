@@ -2,6 +2,8 @@
 // the pointer delivers it: the model image fill, the whole-pixel stretch,
 // the colour under the marker, the marker, the mixer and the inputs. A drag
 // has to keep up with a 120 Hz pointer, so a move must stay well below 2 ms.
+// A repaint after a mixer pick recomputes the strip and the marker and must
+// be no slower than a move.
 #include "app/TForm1.h"
 #include "color/ColorArea.h"
 #include "app/Widgets.h"
@@ -77,6 +79,42 @@ void BM_SquareShow(benchmark::State& state)
     benchmark::DoNotOptimize(target.constBits());
 }
 BENCHMARK(BM_SquareShow)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// A repaint the window system asks for after a mixer pick: the square and
+// the strip find their marker colour and cells stale and recompute them
+// before they show. Each round picks a cell whose colour changes the marker's
+// shade, so every repaint does the full work.
+void BM_RepaintAfterMixerPick(benchmark::State& state)
+{
+    TColorArea& a = *gForm->colorArea;
+    QWidget* page = a.Color_model1->parentWidget();
+    QImage target(page->size(), QImage::Format_RGB32);
+    bool light = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        light = !light;
+        const int v = light ? 255 : 60;
+        a.SetCurrentColor(v, v, v);
+        gForm->repaint(); // settle the pictures for the new colour
+        a.Color_mixerMouseDown(1 + 21 * 6); // cell 6
+        a.Color_mixerMouseUp();
+        state.ResumeTiming();
+        page->render(&target);
+    }
+    benchmark::DoNotOptimize(target.constBits());
+}
+BENCHMARK(BM_RepaintAfterMixerPick)->Unit(benchmark::kMicrosecond);
+
+// The same repaint when nothing is stale: what every other repaint costs.
+void BM_RepaintColorModelPage(benchmark::State& state)
+{
+    QWidget* page = gForm->colorArea->Color_model1->parentWidget();
+    QImage target(page->size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        page->render(&target);
+    benchmark::DoNotOptimize(target.constBits());
+}
+BENCHMARK(BM_RepaintColorModelPage)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

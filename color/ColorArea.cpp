@@ -78,23 +78,40 @@ TColorArea::TColorArea(TForm1& form, QWidget* leftColumn, QWidget* modelPage)
 
 
     // The two colour boxes are plain fills of the state they show.
-    auto paintBox = [](const TRgbColor* color) {
-        return [color](QPainter& p, const QRect&) {
+    auto paintBox = [](TPaintBox* box, const TRgbColor* color) {
+        return [box, color](QPainter& p, const QRect&) {
+            DescribeColor(box, color->Red, color->Green, color->Blue);
             p.setPen(QColor(71, 71, 71));
             p.setBrush(QColor(color->Red & 0xFF, color->Green & 0xFF, color->Blue & 0xFF));
             p.drawRect(0, 0, 59, 39);
         };
     };
-    result_newColor->onPaint = paintBox(&form_.NewColor);
-    result_oldColor->onPaint = paintBox(&form_.LastAddedColor);
+    result_newColor->onPaint = paintBox(result_newColor, &form_.NewColor);
+    result_oldColor->onPaint = paintBox(result_oldColor, &form_.LastAddedColor);
 
     // The square, the tracker and the mixer show what their handlers painted.
     squareShown_.picture = &square_;
     trackerShown_.picture = &tracker_;
     mixerShown_.picture = &mixer_;
-    Color_model1->onPaint = [this](QPainter& p, const QRect&) { squareShown_.show(p); };
+    // A paint that the window system asks for (the window uncovered, a page
+    // shown again) brings the strip's cells and the square's marker colour
+    // up to the current colour, which a mixer pick leaves behind.
+    Color_model1->onPaint = [this](QPainter& p, const QRect&) {
+        if (MarkerColorFor(form_.NewColor) != squareMarker_)
+            RedrawSquare();
+        if (MixerSteps(form_.NewColor, mixer_darker->isChecked()) != MixerCells)
+            Color_mixer->update();
+        squareShown_.show(p);
+    };
     Color_tracker->onPaint = [this](QPainter& p, const QRect&) { trackerShown_.show(p); };
-    Color_mixer->onPaint = [this](QPainter& p, const QRect&) { mixerShown_.show(p); };
+    Color_mixer->onPaint = [this](QPainter& p, const QRect&) {
+        const TMixerCells cells = MixerSteps(form_.NewColor, mixer_darker->isChecked());
+        if (cells != MixerCells || mixer_.isNull()) {
+            MixerCells = cells;
+            DrawMixerStrip(mixer_, MixerCells);
+        }
+        mixerShown_.show(p);
+    };
 
     Color_model1->onMouseDown = [this](Qt::MouseButton, QPoint pos) { Color_model1MouseDown(pos.x(), pos.y()); };
     Color_model1->onMouseMove = [this](QPoint pos) { Color_model1MouseMove(pos.x(), pos.y()); };
@@ -284,10 +301,19 @@ void TColorArea::Color_model1Paint()
         const QRgb shown = square_.pixel(form_.ModelX, form_.ModelY);
         form_.NewColor = {qRed(shown), qGreen(shown), qBlue(shown)};
     }
-    DrawModelMarker(square_, form_.ModelX, form_.ModelY, MarkerColorFor(form_.NewColor));
+    squareMarker_ = MarkerColorFor(form_.NewColor);
+    DrawModelMarker(square_, form_.ModelX, form_.ModelY, squareMarker_);
     Color_model1->update();
     Color_mixerPaint();
     result_newColorPaint();
+}
+
+void TColorArea::RedrawSquare()
+{
+    // The same hue and marker place, the marker in the current colour's shade.
+    DrawModelImage(form_.HueColor);
+    squareMarker_ = MarkerColorFor(form_.NewColor);
+    DrawModelMarker(square_, form_.ModelX, form_.ModelY, squareMarker_);
 }
 
 void TColorArea::Color_model1MouseDown(int x, int y)

@@ -3,8 +3,10 @@
 //
 // The square, the tracker and the mixer are painted by their handlers at the
 // moment the handler runs, into a picture of the box that the box's paint
-// event then only shows. So a drag reads the colour under the marker from
-// what the square displays right now, not from a paint that comes later.
+// event then shows. So a drag reads the colour under the marker from what the
+// square displays right now, not from a paint that comes later. A paint event
+// still recomputes what depends on the current colour alone (the mixer's
+// cells, the square's marker colour) when it finds it stale.
 #pragma once
 
 #include "color/ColorPicking.h"
@@ -97,11 +99,14 @@ private:
     };
 
     void channelChanged(std::int32_t TRgbColor::*channel, const QSpinBox* edit);
+    // The square's picture again, for a paint that finds its marker colour stale.
+    void RedrawSquare();
     void endPointerPress();
 
     TForm1& form_;
     QImage square_;
     QImage tracker_;
     QImage mixer_;
+    QRgb squareMarker_ = 0; // the marker colour the square's picture carries
     TShownPicture squareShown_, trackerShown_, mixerShown_;
 };

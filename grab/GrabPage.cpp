@@ -20,9 +20,8 @@ TGrabPage::TGrabPage(TForm1& form, QWidget* page)
     Color_grabbed = new TPaintBox;
     NameControl(Color_grabbed, "Color_grabbed", QStringLiteral("Grabbed colors"));
     Color_grabbed->setGeometry(1, 1, GrabbedViewWidth, 30);
-    JvScrollBox2->setWidget(Color_grabbed);
+    JvScrollBox2->setInsetWidget(Color_grabbed, QPoint(1, 1));
     Color_grabbed->setAutoFillBackground(false); // the box's own tint shows between the cells
-    Color_grabbed->move(1, 1);
 
     ImageButton1 = new TImageButton(QStringLiteral("Start"), page);
     NameControl(ImageButton1, "ImageButton1", QStringLiteral("Start"));

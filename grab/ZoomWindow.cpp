@@ -82,13 +82,13 @@ void Tgrab_color::buildControls()
     NameControl(from_grabColor, "from_grabColor", QStringLiteral("Sampled color"));
     from_grabColor->setGeometry(10, 20, 56, 35);
     v_r = new QLabel(QStringLiteral("R :"), groupGrabbed);
-    NameControl(v_r, "v_r", QStringLiteral("Red"));
+    NameLabel(v_r, "v_r", QStringLiteral("Red of the sampled color"));
     v_r->setGeometry(10, 60, 90, 15);
     v_g = new QLabel(QStringLiteral("G :"), groupGrabbed);
-    NameControl(v_g, "v_g", QStringLiteral("Green"));
+    NameLabel(v_g, "v_g", QStringLiteral("Green of the sampled color"));
     v_g->setGeometry(10, 75, 90, 15);
     v_b = new QLabel(QStringLiteral("B :"), groupGrabbed);
-    NameControl(v_b, "v_b", QStringLiteral("Blue"));
+    NameLabel(v_b, "v_b", QStringLiteral("Blue of the sampled color"));
     v_b->setGeometry(10, 90, 90, 15);
     JvScrollBox1 = new TScrollBox(groupGrabbed, Qt::white);
     NameControl(JvScrollBox1, "JvScrollBox1", QStringLiteral("Grabbed colors list"));
@@ -156,7 +156,7 @@ void Tgrab_color::buildControls()
     HotKey2->setValue(16455); // Ctrl+G
 
     myhelp = new QLabel(Panel1);
-    NameControl(myhelp, "myhelp", QStringLiteral("Hint"));
+    NameLabel(myhelp, "myhelp", QStringLiteral("Hint"));
     myhelp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont bold = myhelp->font();
     bold.setBold(true);
@@ -173,6 +173,8 @@ void Tgrab_color::buildControls()
     const int firstWidth = qMax(80, needed + 2 * first->frameWidth() + 6);
     first->resize(firstWidth, StatusHeight);
     grabbing_status->panel(1)->move(firstWidth + 2, 0);
+    NameLabel(grabbing_status->panel(0), "panel0", QStringLiteral("Zoom state"));
+    NameLabel(grabbing_status->panel(1), "panel1", QStringLiteral("Hint"));
     grabbing_status->setPanelText(0, QStringLiteral("Grab"));
     grabbing_status->setPanelText(1, QStringLiteral("hint"));
 
@@ -191,6 +193,7 @@ void Tgrab_color::buildControls()
     // Handlers.
     from_grabColor->onPaint = [this](QPainter& p, const QRect&) {
         const TRgbColor& c = form_.SampledColor;
+        DescribeColor(from_grabColor, c.Red, c.Green, c.Blue);
         p.fillRect(from_grabColor->rect(), QColor(c.Red & 0xFF, c.Green & 0xFF, c.Blue & 0xFF));
         p.setPen(QColor(70, 70, 70));
         p.setBrush(Qt::NoBrush);
@@ -399,15 +402,8 @@ void Tgrab_color::from_grabColorPaint()
 
 void Tgrab_color::HotKeyManager1HotKeyPressed(THotKey hotKey, std::uint16_t)
 {
-    // A registered combination typed into one of the hot-key fields while the
-    // settings are in front goes into the field, as any other combination.
-    if (isActiveWindow() && !Panel1->isHidden()) {
-        if (auto* field = qobject_cast<THotKeyEdit*>(focusWidget())) {
-            field->typeCombination(hotKey);
-            return;
-        }
-    }
-
+    // The keys act whatever has the focus, a hot-key field too: a field
+    // only ever receives combinations that this window does not hold.
     if (hotKey == ZoomKey) {
         if (Live()) {
             ForceToForeground(AppWindow);

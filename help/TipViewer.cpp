@@ -74,7 +74,7 @@ TTipViewer::TTipViewer(const QStringList& tips, QWidget* parent)
     title->setPalette(titlePal);
 
     counter = new QLabel(this);
-    NameControl(counter, "counter", QStringLiteral("Tip number"));
+    NameLabel(counter, "counter", QStringLiteral("Tip number"));
     counter->setGeometry(220, 8, 108, 24);
     counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 

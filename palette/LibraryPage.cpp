@@ -34,8 +34,7 @@ TLibraryPage::TLibraryPage(TForm1& form, QWidget* page)
     libraryPalette = new TPaintBox;
     NameControl(libraryPalette, "libraryPalette", QStringLiteral("Library swatches"));
     libraryPalette->setGeometry(1, 1, SwatchLibrary::ViewWidth, 30);
-    JvScrollBox3->setWidget(libraryPalette);
-    libraryPalette->move(1, 1);
+    JvScrollBox3->setInsetWidget(libraryPalette, QPoint(1, 1));
 
     auto* sizeLabel = new QLabel(QStringLiteral("Swatch size :"), page);
     sizeLabel->setObjectName("label_swatchSize");

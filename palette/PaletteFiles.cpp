@@ -91,6 +91,9 @@ TPaletteFiles::TPaletteFiles(TForm1& form, QWidget* filePage, QWidget* palettePa
     connect(form.pp_pageControl, &QTabWidget::currentChanged, this, [this](int index) { PageChanged(index); });
     tabBar_ = form.pp_pageControl->tabBar();
     tabBar_->installEventFilter(this);
+    // Keys that switch pages reach the tab widget from the page's controls.
+    form.pp_pageControl->installEventFilter(this);
+    KeepWheelFromSwitchingTabs(tabBar_);
 }
 
 // ---- The list ------------------------------------------------------------------
@@ -263,8 +266,8 @@ void TPaletteFiles::PageChanged(int index)
         return;
     const bool guarded = guardRan_;
     guardRan_ = false;
-    // A switch that did not come through a click on a tab (keys, wheel)
-    // has its guard now, after the fact.
+    // A switch that came neither through a click on a tab nor through a
+    // key (an assistive tool, say) has its guard now, after the fact.
     if (!guarded && from == 1 && index != 1 && !LeavePalettePage()) {
         ShowPalettePage();
         return;
@@ -299,6 +302,17 @@ bool TPaletteFiles::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
+    if (type == QEvent::KeyPress && (watched == tabBar_ || watched == form_.pp_pageControl)) {
+        const int target = TabSwitchTarget(form_.pp_pageControl, static_cast<QKeyEvent*>(event), watched == tabBar_);
+        if (target >= 0 && target != form_.pp_pageControl->currentIndex()) {
+            // As for a click: the question comes while the palette is in sight.
+            if (!pp_pageControlChanging())
+                return true;
+            guardRan_ = true;
+            QTimer::singleShot(0, this, [this] { guardRan_ = false; });
+        }
+        return false;
+    }
     if (watched == list_pp && key) {
         if (type == QEvent::KeyRelease) {
             list_ppKeyUp();
@@ -314,7 +328,7 @@ bool TPaletteFiles::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == listViewport_ && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
         const bool onEntry = list_pp->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid();
-        if (type == QEvent::MouseButtonDblClick)
+        if (type == QEvent::MouseButtonDblClick && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             list_ppDblClick();
         if (!onEntry) {
             // White space below the names keeps the selection.

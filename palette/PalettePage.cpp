@@ -27,8 +27,7 @@ TPalettePage::TPalettePage(TForm1& form, QWidget* page)
     Color_myPalette = new TPaintBox;
     NameControl(Color_myPalette, "Color_myPalette", QStringLiteral("Palette"));
     Color_myPalette->setGeometry(1, 1, TPaletteModel::ViewWidth, 30);
-    JvScrollBox1->setWidget(Color_myPalette);
-    Color_myPalette->move(1, 1);
+    JvScrollBox1->setInsetWidget(Color_myPalette, QPoint(1, 1));
 
     b_ppAdd = new TImageButton(QStringLiteral("Add"), page);
     NameControl(b_ppAdd, "b_ppAdd", QStringLiteral("Add"));

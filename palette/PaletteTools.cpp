@@ -18,6 +18,9 @@ QAction* AddAction(QMenu* menu, const char* name, const QString& caption)
     return action;
 }
 
+const QString kExportStepFailed
+    = QStringLiteral("The file can not be opened. It may becuase the file is not \r\nexisted anymore or deleted.");
+
 } // namespace
 
 TPaletteTools::TPaletteTools(TForm1& form, QWidget* palettePage)
@@ -138,11 +141,16 @@ void TPaletteTools::Exporttobmp1Click()
     // Whether a file browser came up is not our concern.
     Services().desktop->openFolder(folder);
     form_.mRegistry1.AddValue(QStringLiteral("reg_exportFolder"), folder);
-    form_.mRegistry1.WriteValues();
+    // A store that cannot be opened at all is the settings' own quiet
+    // failure; one that was opened and then could not be written is an error
+    // of this command.
+    if (!form_.mRegistry1.WriteValues() && form_.mRegistry1.LastWriteFailure == TmRegistry::TWriteFailure::NotStored)
+        Services().dialogs->message(TMsgIcon::Error, kExportStepFailed);
 }
 
 void TPaletteTools::Openexportingfolder1Click()
 {
     form_.SetStatus(QStringLiteral("Image exported"), form_.PageCaption());
+    // The opener's result is not looked at: a missing folder brings no message.
     Services().desktop->openFolder(form_.ExportFolder);
 }

@@ -14,6 +14,8 @@ packages=(
     fonts-dejavu-core
     # the Debian package: icons, building it, and the checks Debian runs on it
     librsvg2-bin dpkg-dev lintian desktop-file-utils appstream libglib2.0-bin
+    # reading the accessibility tree of the running program, as a screen reader does
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 # Optional groups: `install-deps.sh fuzz` adds clang and its fuzzing runtime.
 for group in "$@"; do

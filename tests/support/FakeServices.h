@@ -33,9 +33,13 @@ public:
     std::vector<QString> execTitles;
 
     void message(TMsgIcon icon, const QString& text) override { shown.push_back({icon, text, false}); }
+    // Called as each question comes up, before it is answered.
+    std::function<void(const QString&)> onAsk;
     bool ask(TMsgIcon icon, const QString& text) override
     {
         shown.push_back({icon, text, true});
+        if (onAsk)
+            onAsk(text);
         if (answers.empty())
             return false;
         const bool a = answers.front();

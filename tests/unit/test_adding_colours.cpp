@@ -4,9 +4,11 @@
 #include "app/Widgets.h"
 #include "color/ColorArea.h"
 #include "grab/GrabPage.h"
+#include "palette/PaletteFiles.h"
 #include "palette/PalettePage.h"
 #include "support/FormFixture.h"
 
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -15,12 +17,12 @@ namespace {
 
 // What the window system delivers for a double click: a click, then the
 // double click and its release.
-void DoubleClick(QWidget* w, QPoint p)
+void DoubleClick(QWidget* w, QPoint p, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mousePress(w, Qt::LeftButton, {}, p);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, p);
-    QTest::mouseDClick(w, Qt::LeftButton, {}, p);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, p);
+    QTest::mousePress(w, button, {}, p);
+    QTest::mouseRelease(w, button, {}, p);
+    QTest::mouseDClick(w, button, {}, p);
+    QTest::mouseRelease(w, button, {}, p);
 }
 
 TEST(AddingColours, DoubleClickOnTheModelSquareAddsTheColourUnderThePointer)
@@ -52,6 +54,46 @@ TEST(AddingColours, DoubleClickOnAGrabbedColourAddsIt)
     const TSwatch& s = form.Pal.Palette.back();
     EXPECT_EQ((TRgbColor{s.Red, s.Green, s.Blue}), (TRgbColor{200, 100, 50}));
     EXPECT_EQ(form.NewColor, (TRgbColor{200, 100, 50}));
+}
+
+// Only the left button double-clicks: a double click with another button is
+// two presses, which pick or select as any press does, and nothing more.
+TEST(AddingColours, DoubleClicksWithTheRightOrMiddleButtonAddOpenAndApplyNothing)
+{
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        TFormFixture f;
+        f.storeDefaults(QStringLiteral("0\t0\t255"), QStringLiteral("P"));
+        f.writePalette("P", "10\t20\t30\r\n");
+        f.writePalette("Q", "40\t50\t60\r\n");
+        TForm1& form = f.open();
+        form.show();
+        QCoreApplication::processEvents();
+        const std::string what = button == Qt::RightButton ? "right" : "middle";
+        ASSERT_EQ(form.Pal.SwatchCount(), 1) << what;
+
+        DoubleClick(form.colorArea->Color_model1, QPoint(1, 1), button);
+        EXPECT_EQ(form.Pal.SwatchCount(), 1) << what << " on the square";
+
+        form.GrabbedColors = {{200, 100, 50, 1, 0}};
+        form.AdvPageControl1->setCurrentIndex(1);
+        form.grabPage->Color_grabbedPaint();
+        DoubleClick(form.grabPage->Color_grabbed, QPoint(10, 10), button);
+        EXPECT_EQ(form.Pal.SwatchCount(), 1) << what << " on a grabbed colour";
+
+        form.NewColor = {1, 2, 3};
+        DoubleClick(form.palettePage->Color_myPalette, QPoint(10, 10), button);
+        EXPECT_EQ(form.Pal.SelectedSwatch, 0) << what << " on a palette cell";
+        EXPECT_EQ(form.NewColor, (TRgbColor{1, 2, 3})) << what << " on a palette cell";
+
+        form.pp_pageControl->setCurrentIndex(0);
+        QListWidget* list = form.paletteFiles->list_pp;
+        QListWidgetItem* q = list->findItems("Q", Qt::MatchExactly).value(0);
+        ASSERT_NE(q, nullptr);
+        DoubleClick(list->viewport(), list->visualItemRect(q).center(), button);
+        EXPECT_EQ(form.Pal.PaletteName, "P") << what << " on the palette list";
+        EXPECT_EQ(form.pp_pageControl->currentIndex(), 0) << what << " on the palette list";
+        EXPECT_TRUE(f.fake.dialogs.shown.empty()) << what;
+    }
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -487,12 +488,59 @@ TEST(MixerPointer, PressPicksByColumnAndChangesOnlyTheNewBoxAndInputs)
 
         EXPECT_EQ(a.MixerCells, cells);
         EXPECT_EQ(a.MixerPicture(), strip);
-        EXPECT_EQ(Shown(a.Color_mixer).pixel(2, 2), qRgb(239, 0, 0));
         EXPECT_EQ(a.SquarePicture(), square);
         EXPECT_EQ(a.TrackerPicture(), tracker);
         EXPECT_EQ(form.TrackerY, trackerY);
         EXPECT_EQ(QPoint(form.ModelX, form.ModelY), QPoint(219, 0));
     }
+}
+
+// The pick itself repaints nothing, but the next paint the window system
+// asks for (here: another page in front and this one back) shows the cells
+// of the picked colour and a marker in the picked colour's shade.
+TEST(MixerPointer, APlatformRepaintAfterAPickShowsTheCurrentCellsAndMarker)
+{
+    TFormFixture f;
+    TForm1& form = f.open();
+    form.show();
+    TColorArea& a = *form.colorArea;
+    form.SetCurrentColor(255, 255, 255); // light: a dark marker
+    QCoreApplication::processEvents();
+    const QImage square = a.SquarePicture();
+    const QRgb darkMarker = MarkerColorFor({255, 255, 255});
+    const QRgb lightMarker = MarkerColorFor({130, 130, 130});
+    ASSERT_NE(darkMarker, lightMarker);
+
+    Press(a.Color_mixer, {1 + 21 * 6, 5}, Qt::LeftButton); // cell 6: grey 130
+    Release(a.Color_mixer, {1 + 21 * 6, 5}, Qt::LeftButton);
+    ASSERT_EQ(form.NewColor, (TRgbColor{130, 130, 130}));
+    EXPECT_EQ(a.MixerCells, MixerSteps({255, 255, 255}, true));
+
+    form.AdvPageControl1->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    form.AdvPageControl1->setCurrentIndex(0);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(a.MixerCells, MixerSteps({130, 130, 130}, true));
+    const TMixerCell first = MixerSteps({130, 130, 130}, true)[0];
+    EXPECT_EQ(Rgb(Shown(a.Color_mixer).pixel(5, 5)), (TRgbColor{first.Red, first.Green, first.Blue}));
+    // Same hue, same marker place; only the marker's shade follows.
+    const QImage now = a.SquarePicture();
+    int recoloured = 0;
+    for (int y = 0; y < square.height(); ++y)
+        for (int x = 0; x < square.width(); ++x) {
+            const QRgb before = square.pixel(x, y), after = now.pixel(x, y);
+            if (before == after)
+                continue;
+            ASSERT_EQ(before, darkMarker) << x << "," << y;
+            ASSERT_EQ(after, lightMarker) << x << "," << y;
+            ++recoloured;
+        }
+    EXPECT_GT(recoloured, 0);
+    EXPECT_EQ(Shown(a.Color_model1), now);
+    // A paint changes the pictures only, never the colour or the inputs.
+    EXPECT_EQ(form.NewColor, (TRgbColor{130, 130, 130}));
+    EXPECT_EQ(Inputs(a), (TRgbColor{130, 130, 130}));
 }
 
 TEST(MixerPointer, SwitchingModesRecomputesFromThePickedColour)

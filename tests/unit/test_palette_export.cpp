@@ -8,6 +8,9 @@
 #include "support/FormFixture.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -296,6 +299,66 @@ TEST_F(ExportFixture, FailedWriteLeavesNoPartialFileAndNothingElseHappens)
     ASSERT_EQ(f.fake.dialogs.shown.size(), 2u);
     EXPECT_EQ(f.fake.dialogs.shown[1].icon, TMsgIcon::Error);
     EXPECT_FALSE(QFileInfo::exists(out.path() + "/missing"));
+}
+
+const QString kExportStepFailed
+    = QStringLiteral("The file can not be opened. It may becuase the file is not \r\nexisted anymore or deleted.");
+
+TEST_F(ExportFixture, StoringTheFolderFailingAfterTheKeyOpenedShowsTheStepError)
+{
+    setPalette(Numbered(3), &TPalettePage::check_medium);
+    const QStringList storedBefore = f.storedValues();
+    // The store's file cannot be replaced: its temporary name is taken by a
+    // folder, which stops root as well as anyone else.
+    const QFileInfo store(form->mRegistry1.KeyFile());
+    ASSERT_TRUE(store.exists());
+    const QString blocker = store.absolutePath() + "/.values." + QString::number(QCoreApplication::applicationPid()) + ".tmp";
+    ASSERT_TRUE(QDir().mkpath(blocker));
+    exportTo(target());
+    QDir(blocker).removeRecursively();
+
+    ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.fake.dialogs.shown[0].icon, TMsgIcon::Error);
+    EXPECT_EQ(f.fake.dialogs.shown[0].text, kExportStepFailed);
+    EXPECT_FALSE(f.fake.dialogs.shown[0].question);
+    // The steps before it happened; the picture stays.
+    EXPECT_TRUE(QFileInfo::exists(target()));
+    EXPECT_EQ(form->Status(0), "Image exported");
+    EXPECT_EQ(f.fake.desktop.openedFolders, QStringList({out.path() + "/"}));
+    EXPECT_EQ(f.storedValues(), storedBefore);
+
+    // A full disk is the same.
+    SetWriteFaultHook([](const QString& path, qint64, qint64) { return !path.endsWith("/values"); });
+    exportTo(target("second.bmp"));
+    SetWriteFaultHook({});
+    ASSERT_EQ(f.fake.dialogs.shown.size(), 2u);
+    EXPECT_EQ(f.fake.dialogs.shown[1].text, kExportStepFailed);
+    EXPECT_TRUE(QFileInfo::exists(target("second.bmp")));
+}
+
+TEST_F(ExportFixture, NoMessageWhenTheFolderDoesNotOpenOrTheStoreCannotBeOpened)
+{
+    setPalette(Numbered(3), &TPalettePage::check_medium);
+    f.fake.desktop.result = false; // no file browser on this machine
+    exportTo(target());
+    EXPECT_TRUE(f.fake.dialogs.shown.empty());
+    EXPECT_EQ(f.storedValues().value(6), out.path() + "/");
+
+    // A store key that can be neither opened nor created is the settings'
+    // own quiet failure.
+    QFile file(out.path() + "/not-a-folder");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    form->mRegistry1.StoreFolder = file.fileName();
+    exportTo(target("other.bmp"));
+    EXPECT_TRUE(QFileInfo::exists(target("other.bmp")));
+    EXPECT_TRUE(f.fake.dialogs.shown.empty());
+
+    // Opening a folder that is gone brings no message either.
+    form->ExportFolder = out.path() + "/gone";
+    form->paletteTools->Openexportingfolder1->trigger();
+    EXPECT_EQ(f.fake.desktop.openedFolders.value(2), out.path() + "/gone");
+    EXPECT_TRUE(f.fake.dialogs.shown.empty());
 }
 
 TEST_F(ExportFixture, OpenExportingFolderReportsAndOpensTheStartFolder)

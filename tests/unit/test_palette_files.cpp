@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -197,6 +198,58 @@ TEST(PaletteFiles, GuardRunsOnceForKeyboardSwitchesToo)
     form.pp_pageControl->setCurrentIndex(1);
     form.pp_pageControl->setCurrentIndex(0);
     EXPECT_EQ(w.dialogs().shown.size(), 1u);
+}
+
+// However the page is switched, the question comes while the palette is
+// still in front; the wheel over either tab bar switches nothing.
+TEST(PaletteFiles, KeysAskBeforeTheSwitchAndTheWheelSwitchesNoTabs)
+{
+    struct Way {
+        const char* what;
+        bool onTabBar;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Way ways[] = {
+        {"Left on the tab bar", true, Qt::Key_Left, Qt::NoModifier},
+        {"Ctrl+Tab on the page", false, Qt::Key_Tab, Qt::ControlModifier},
+        {"Ctrl+Shift+Tab on the page", false, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier},
+    };
+    for (const Way& way : ways) {
+        TPaletteWindow w({{"A", "1\t1\t1\r\n"}}, "A");
+        TForm1& form = w.form();
+        form.b_ppAddClick();
+        QList<int> pageWhenAsked;
+        w.dialogs().onAsk = [&](const QString&) { pageWhenAsked << form.pp_pageControl->currentIndex(); };
+        w.dialogs().answers = {false};
+        QWidget* target = way.onTabBar ? static_cast<QWidget*>(form.pp_pageControl->tabBar())
+                                       : static_cast<QWidget*>(w.page().b_ppAdd);
+        target->setFocus();
+        QTest::keyClick(target, way.key, way.modifiers);
+        EXPECT_EQ(pageWhenAsked, QList<int>{1}) << way.what;
+        EXPECT_EQ(w.dialogs().texts(), QStringList{GuardQuestion("A")}) << way.what;
+        EXPECT_EQ(form.pp_pageControl->currentIndex(), 0) << way.what;
+        EXPECT_EQ(w.f.readPalette("A"), QByteArray("1\t1\t1\r\n")) << way.what;
+    }
+
+    TPaletteWindow w({{"A", "1\t1\t1\r\n"}}, "A");
+    TForm1& form = w.form();
+    form.b_ppAddClick();
+    for (QTabWidget* tabs : {form.pp_pageControl, form.AdvPageControl1}) {
+        QTabBar* bar = tabs->tabBar();
+        const int before = tabs->currentIndex();
+        for (int delta : {-120, 120, -120, -15}) {
+            const QPointF at = bar->tabRect(bar->currentIndex()).center();
+            QWheelEvent e(at, bar->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(bar, &e);
+        }
+        EXPECT_EQ(tabs->currentIndex(), before) << tabs->objectName().toStdString();
+    }
+    EXPECT_TRUE(w.dialogs().shown.empty());
+    // Keys still switch the upper tabs, and their page change runs.
+    form.AdvPageControl1->tabBar()->setFocus();
+    QTest::keyClick(form.AdvPageControl1->tabBar(), Qt::Key_Right);
+    EXPECT_EQ(form.AdvPageControl1->currentIndex(), 1);
 }
 
 TEST(PaletteFiles, GuardYesOnANewPaletteAsksForItsName)

@@ -4,12 +4,17 @@
 #include "PaletteWindow.h"
 
 #include "app/Widgets.h"
+#include "grab/GrabPage.h"
+#include "palette/LibraryPage.h"
 
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -389,6 +394,100 @@ TEST(PaletteView, WheelAndKeysScrollByTwoPixelsWithinTheRange)
     wheel(120);
     wheel(120);
     EXPECT_EQ(bar->value(), 0);
+}
+
+TEST(PaletteView, PartialWheelStepsOfTouchpadsAddUpToTwoPixelsANotch)
+{
+    // Every scroll box of the program (palette, library, grabbed colours) is one of these.
+    struct Case {
+        std::vector<int> deltas;
+        int moved; // pixels down
+    };
+    const Case cases[] = {
+        {{-120}, 2},
+        {{120}, -2},
+        {{-15}, 0},
+        {{-15, -15, -15, -15}, 1},
+        {{-15, -15, -15, -15, -15, -15, -15, -15}, 2},
+        {{-40}, 0},
+        {{-40, -40, -40}, 2},
+        {{40, 40, 40}, -2},
+        {{-40, -40, -40, -40, -40, -40}, 4},
+        // A turn back drops what was left of the other direction.
+        {{-40, 40}, 0},
+        {{-40, 40, 40}, -1},
+        {{-360}, 6},
+    };
+    for (const Case& c : cases) {
+        TScrollBox box;
+        box.resize(100, 100);
+        auto* content = new QWidget;
+        content->resize(80, 1000);
+        box.setWidget(content);
+        QScrollBar* bar = box.verticalScrollBar();
+        bar->setValue(50);
+        QString what;
+        for (int delta : c.deltas) {
+            what += QString::number(delta) + ' ';
+            const QPointF at(20, 20);
+            QWheelEvent e(at, at, {}, QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(box.viewport(), &e);
+        }
+        EXPECT_EQ(bar->value(), 50 + c.moved) << what.toStdString();
+    }
+}
+
+// The palette view, the library view and the grabbed list sit one pixel in
+// from their scroll box's top left corner, before and after scrolling, and
+// the scroll range reaches the view's last row below that pixel.
+TEST(PaletteView, ViewsSitOnePixelInsideTheirScrollBoxes)
+{
+    TFormFixture f;
+    f.storeDefaults(QStringLiteral("0\t0\t0"), QStringLiteral("P"));
+    f.writePalette("P", PaletteLines(200));
+    QByteArray library;
+    for (int i = 0; i < 300; ++i)
+        library += QByteArray::number(i % 256) + "\t1\t2\r\n";
+    QFile file(f.paths.programDir + "library/Lib.cbl");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(library);
+    file.close();
+    TForm1& form = f.open();
+    form.show();
+    form.GrabbedColors.assign(100, TSwatch{10, 20, 30, 0, 0});
+    struct View {
+        const char* name;
+        int page; // of the upper tabs, -1 for the palette page
+        TScrollBox* box;
+        QWidget* view;
+        std::function<void()> paint;
+    };
+    const View views[] = {
+        {"palette", -1, form.palettePage->JvScrollBox1, form.palettePage->Color_myPalette,
+         [&] { form.palettePage->Color_myPalettePaint(); }},
+        {"grabbed", 1, form.grabPage->JvScrollBox2, form.grabPage->Color_grabbed, [&] { form.grabPage->Color_grabbedPaint(); }},
+        {"library", 3, form.libraryPage->JvScrollBox3, form.libraryPage->libraryPalette,
+         [&] { form.libraryPage->libraryPalettePaint(); }},
+    };
+    for (const View& v : views) {
+        if (v.page >= 0)
+            form.AdvPageControl1->setCurrentIndex(v.page);
+        v.paint();
+        QCoreApplication::processEvents();
+        QScrollBar* bar = v.box->verticalScrollBar();
+        QWidget* viewport = v.box->viewport();
+        ASSERT_GT(v.view->height(), viewport->height()) << v.name;
+        EXPECT_EQ(v.view->mapTo(viewport, QPoint(0, 0)), QPoint(1, 1)) << v.name;
+        EXPECT_EQ(bar->maximum(), 1 + v.view->height() - viewport->height()) << v.name;
+        bar->setValue(10);
+        EXPECT_EQ(v.view->mapTo(viewport, QPoint(0, 0)), QPoint(1, -9)) << v.name;
+        // A later repaint that changes the view's height keeps both.
+        bar->setValue(0);
+        v.view->resize(v.view->width(), v.view->height() + 30);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(v.view->mapTo(viewport, QPoint(0, 0)), QPoint(1, 1)) << v.name;
+        EXPECT_EQ(bar->maximum(), 1 + v.view->height() - viewport->height()) << v.name;
+    }
 }
 
 } // namespace

@@ -387,4 +387,16 @@ TEST_F(LibraryPageFixture, DoubleClickAddsTheSwatchColourToThePaletteOnce)
     EXPECT_EQ((TRgbColor{added.Red, added.Green, added.Blue}), (TRgbColor{40, 50, 60}));
 }
 
+TEST_F(LibraryPageFixture, RightButtonDoubleClickOnlyPicks)
+{
+    write("Alpha", "10\t20\t30\r\n40\t50\t60\r\n");
+    TForm1& form = open();
+    TLibraryPage& page = *form.libraryPage;
+    QTest::mouseClick(page.libraryPalette, Qt::RightButton, {}, centre(form, 1));
+    QTest::mouseDClick(page.libraryPalette, Qt::RightButton, {}, centre(form, 1));
+    QTest::mouseRelease(page.libraryPalette, Qt::RightButton, {}, centre(form, 1));
+    EXPECT_EQ(form.LibrarySelectedSwatch, 1);
+    EXPECT_EQ(form.Pal.SwatchCount(), 0);
+}
+
 } // namespace

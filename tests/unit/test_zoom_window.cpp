@@ -317,6 +317,45 @@ TEST(ZoomStates, ZoomKeyFreezesThePictureAndResumes)
     EXPECT_TRUE(w.Image2->isHidden());
 }
 
+TEST(ZoomStates, HotKeysActWhileAHotKeyFieldHasTheFocus)
+{
+    TZoomFixture z;
+    Tgrab_color& w = z.openZoom();
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    z.tickAt(z.inside()); // the settings, with the fields, are in front
+    ASSERT_FALSE(w.Panel1->isHidden());
+    for (THotKeyEdit* field : {w.HotKey1, w.HotKey2}) {
+        field->setFocus();
+        ASSERT_EQ(w.focusWidget(), field);
+        const std::uint16_t shown = field->value();
+        z.keys.press(16474);
+        EXPECT_FALSE(w.Timer1->isActive()) << "the zoom key freezes";
+        EXPECT_EQ(w.StatusText(0), "Stop zooming");
+        z.keys.press(16474);
+        EXPECT_TRUE(w.Timer1->isActive()) << "and resumes";
+        z.keys.press(16455);
+        EXPECT_EQ(field->value(), shown) << "nothing is typed into the field";
+        EXPECT_EQ(w.ZoomKey, 16474u);
+        EXPECT_EQ(w.GrabKey, 16455u);
+        EXPECT_TRUE(z.f.fake.dialogs.shown.empty());
+    }
+    // The pointer outside: the grab key grabs.
+    z.tickAt(z.outside());
+    z.keys.press(16455);
+    EXPECT_EQ(w.ZoomColors.size(), 1u);
+
+    // A combination this window does not hold is still typed into a field.
+    z.tickAt(z.inside());
+    w.HotKey1->setFocus();
+    QTest::keyClick(w.HotKey1, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(w.HotKey1->value(), 0x4051);
+    EXPECT_EQ(w.ZoomKey, 0x4051u);
+    z.keys.press(0x4051);
+    EXPECT_FALSE(w.Timer1->isActive());
+}
+
 TEST(ZoomStates, FrozenPictureIsSampledByMouseAndGrabbedByClick)
 {
     TZoomFixture z;
