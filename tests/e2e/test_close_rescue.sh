@@ -5,14 +5,8 @@
 # again the close saves. Runs in a private mount namespace with small tmpfs
 # file systems as the palette, user data, runtime and temporary folders.
 PROGRAM=$1 XTOOL=$2
-if [ "${3:-}" != --inside ]; then
-    if ! unshare -rm true 2>/dev/null; then
-        echo "SKIP: no private mount namespace here"
-        exit 77
-    fi
-    exec unshare -rm "$0" "$PROGRAM" "$XTOOL" --inside
-fi
 source "$(dirname "$0")/lib.sh"
+enter_mount_namespace "$@"
 
 folder="$E2E_PROG_DIR/MyPalettes"
 userdata="$XDG_DATA_HOME/tintwell"

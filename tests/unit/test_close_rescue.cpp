@@ -5,7 +5,7 @@
 #include "PaletteWindow.h"
 
 #include "palette/PaletteRescue.h"
-#include "platform/AtomicFile.h"
+#include "support/FullDisks.h"
 
 #include <QDirIterator>
 #include <gtest/gtest.h>
@@ -28,21 +28,6 @@ public:
 private:
     const char* name_;
     QByteArray old_;
-};
-
-// Disks that are full: every write below one of `folders` fails.
-class TFullDisks {
-public:
-    explicit TFullDisks(QStringList folders)
-    {
-        SetWriteFaultHook([folders](const QString& path, qint64, qint64) {
-            for (const QString& f : folders)
-                if (path.startsWith(f))
-                    return false;
-            return true;
-        });
-    }
-    ~TFullDisks() { SetWriteFaultHook({}); }
 };
 
 // Every file below `folder`, with its content.
@@ -158,7 +143,7 @@ TEST_F(CloseRescue, NothingWritableAnywhereLetsTheUserKeepTheWindowOpen)
     form.b_ppAddClick();
     const QStringList stored = w.f.storedValues();
     {
-        TFullDisks disks({"/"});
+        TFullDisks disks;
         w.dialogs().answers = {true, false};
         EXPECT_FALSE(form.close());
     }
@@ -188,7 +173,7 @@ TEST_F(CloseRescue, NothingWritableAnywhereLetsTheUserKeepTheWindowOpen)
     TPaletteWindow again({{"Mine", "1\t2\t3\r\n"}}, "Mine");
     again.form().b_ppAddClick();
     {
-        TFullDisks disks({"/"});
+        TFullDisks disks;
         again.dialogs().answers = {true, true};
         EXPECT_TRUE(again.form().close());
     }

@@ -5,7 +5,7 @@
 // written that the next start could not read.
 #include "PaletteWindow.h"
 
-#include "platform/AtomicFile.h"
+#include "support/FullDisks.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -26,12 +26,6 @@ QString ChangedQuestion(const QString& name)
         + QStringLiteral(" - was changed by another program since it was opened.\nDo you want to overwrite it?");
 }
 
-class FaultyDisk {
-public:
-    FaultyDisk() { SetWriteFaultHook([](const QString&, qint64, qint64) { return false; }); }
-    ~FaultyDisk() { SetWriteFaultHook({}); }
-};
-
 QStringList FolderEntries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -46,7 +40,7 @@ TEST(PaletteSaving, FailedSaveAsThenCancelKeepsTheUnsavedColours)
     script.install(w.dialogs());
     w.dialogs().answers = {false}; // not saved first: the changes go to the new name
     {
-        FaultyDisk disk;
+        TFullDisks disk;
         w.files().mu_saveasClick();
     }
     EXPECT_EQ(script.openAfterOk, std::vector<bool>{true});
@@ -263,7 +257,8 @@ TEST(PaletteSaving, NamesEqualOnceComposedAreOnePalette)
 
 // The next start reads at most SwatchFile::kMaxFileBytes: a palette whose
 // file would be larger is not written at all (here CR LF line ends and the
-// widest values make it just too large).
+// widest values make it just too large). A palette at the limit gets as far
+// as writing, which a full disk then stops, so no 256 MB are written here.
 TEST(PaletteSaving, PaletteTooLargeToOpenAgainIsNotWritten)
 {
     QTemporaryDir dir;
@@ -273,16 +268,21 @@ TEST(PaletteSaving, PaletteTooLargeToOpenAgainIsNotWritten)
     const TSwatch widest{INT32_MIN, INT32_MIN, INT32_MIN, 0, 0};
     pal.Palette.assign(std::size_t(SwatchFile::kMaxFileBytes / kLine), widest);
     ASSERT_LE(qint64(pal.Palette.size()) * kLine, SwatchFile::kMaxFileBytes);
-    ASSERT_TRUE(pal.WritePaletteFile("fits"));
-    EXPECT_EQ(QFileInfo(dir.path() + "/fits.dat").size(), qint64(pal.Palette.size()) * kLine);
+    bool writing = false;
+    SetWriteFaultHook([&](const QString&, qint64, qint64) { return !(writing = true); });
+    const TFileResult fits = pal.WritePaletteFile("P");
+    EXPECT_TRUE(writing);
+    EXPECT_TRUE(fits.error.endsWith("No space left on device")) << fits.error.toStdString();
 
     pal.Palette.push_back(widest);
-    const TFileResult r = pal.WritePaletteFile("fits");
+    writing = false;
+    const TFileResult r = pal.WritePaletteFile("P");
+    SetWriteFaultHook({});
     EXPECT_FALSE(r);
-    EXPECT_TRUE(r.error.contains("fits.dat\". The palette would be too large to open again (256 MB; at most 256 MB)."))
+    EXPECT_FALSE(writing);
+    EXPECT_TRUE(r.error.contains("P.dat\". The palette would be too large to open again (256 MB; at most 256 MB)."))
         << r.error.toStdString();
-    EXPECT_EQ(QFileInfo(dir.path() + "/fits.dat").size(), qint64(pal.Palette.size() - 1) * kLine);
-    EXPECT_EQ(FolderEntries(dir.path()), QStringList{"fits.dat"});
+    EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
 }
 
 } // namespace
