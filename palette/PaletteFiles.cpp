@@ -365,7 +365,7 @@ TPaletteFiles::TSaveOutcome TPaletteFiles::Save()
         if (pal.ChangedOnDisk(pal.PaletteName)
             && !Services().dialogs->ask(TMsgIcon::Confirm,
                                         QStringLiteral("Palette - ") + pal.PaletteName
-                                            + QStringLiteral(" - was changed by another program since it was opened.\n"
+                                            + QStringLiteral(" - was changed by another program since Tintwell last read or saved it.\n"
                                                              "Do you want to overwrite it?")))
             return TSaveOutcome::Failed;
         const TFileResult written = pal.WritePaletteFile(pal.PaletteName);

@@ -23,7 +23,7 @@ const QString kBadName = QStringLiteral(
 QString ChangedQuestion(const QString& name)
 {
     return QStringLiteral("Palette - ") + name
-        + QStringLiteral(" - was changed by another program since it was opened.\nDo you want to overwrite it?");
+        + QStringLiteral(" - was changed by another program since Tintwell last read or saved it.\nDo you want to overwrite it?");
 }
 
 QStringList FolderEntries(const QString& folder)
