@@ -150,6 +150,9 @@ void TForm3::FlatSpeedButton1Click()
                                              QDir::toNativeSeparators(pal.PaletteFilePath(name)), file.errorString()));
         return;
     }
+    // A rename keeps the file's size and time: it is still the file last seen.
+    if (pal.LastSeen.path == pal.PaletteFilePath(old))
+        pal.LastSeen.path = pal.PaletteFilePath(name);
     files_.list_pp->item(files_.SelectedIndex())->setText(name);
     pal.PaletteSaved = true;
     pal.PaletteOnFile = true;

@@ -117,6 +117,16 @@ TEST(PaletteSaving, FileChangedByAnotherProgramIsNotReplacedWithoutAsking)
         w.files().mu_saveClick();
         EXPECT_TRUE(w.dialogs().shown.empty()) << c.what;
         EXPECT_TRUE(form.Pal.PaletteSaved) << c.what;
+
+        // Renamed, it is still the file last seen, and still watched.
+        TNameDialogScript script{{"Renamed"}};
+        script.install(w.dialogs());
+        w.files().mu_renameClick();
+        c.change(w.f.paletteFolder() + "/Renamed.dat");
+        form.b_ppAddClick();
+        w.dialogs().shown.clear();
+        w.files().mu_saveClick();
+        EXPECT_EQ(w.dialogs().texts(), QStringList{ChangedQuestion("Renamed")}) << c.what;
     }
 }
 
