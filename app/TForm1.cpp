@@ -360,7 +360,7 @@ bool TForm1::KeepRecoveryCopy(bool saveFailed)
     return Services().dialogs->ask(
         TMsgIcon::Warning, notSaved + QStringLiteral(" No copy of it could be kept anywhere:\n")
                                + copy.errors.join('\n')
-                               + QStringLiteral("\nClose anyway? Its colours will be lost. Answer No to keep the "
+                               + QStringLiteral("\n\nClose anyway? Its colours will be lost. Answer No to keep the "
                                                 "window open and try again after freeing some space."));
 }
 
