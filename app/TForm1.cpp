@@ -13,7 +13,6 @@
 #include "testboard/TestBoard.h"
 
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
