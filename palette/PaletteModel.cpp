@@ -275,17 +275,33 @@ TFileStamp StampOf(const QString& path)
 
 } // namespace
 
+qint64 SwatchFile::SerializedSize(const std::vector<TSwatch>& swatches)
+{
+    auto digits = [](std::int32_t v) {
+        std::int64_t m = v;
+        qint64 n = m < 0 ? 2 : 1;
+        for (m = m < 0 ? -m : m; m >= 10; m /= 10)
+            ++n;
+        return n;
+    };
+    qint64 total = 0;
+    for (const TSwatch& s : swatches)
+        total += digits(s.Red) + digits(s.Green) + digits(s.Blue) + 4; // two TABs, CR LF
+    return total;
+}
+
 TFileResult TPaletteModel::WritePaletteFile(const QString& name)
 {
     const QString path = PaletteFilePath(name);
-    const QByteArray data = SwatchFile::Serialize(Palette);
     // The next start must be able to open what is saved now.
-    if (data.size() > SwatchFile::kMaxFileBytes)
+    const qint64 size = SwatchFile::SerializedSize(Palette);
+    if (size > SwatchFile::kMaxFileBytes)
         return TFileResult::Failed(
             QStringLiteral("Cannot write file \"%1\". The palette would be too large to open again (%2 MB; at most %3 MB).")
                 .arg(QDir::toNativeSeparators(path))
-                .arg(data.size() / (1024 * 1024))
+                .arg(size / (1024 * 1024))
                 .arg(SwatchFile::kMaxFileBytes / (1024 * 1024)));
+    const QByteArray data = SwatchFile::Serialize(Palette);
     // The folder may have been removed while the program ran: make it again.
     QDir().mkpath(PaletteFolder);
     const TWriteResult w = WriteFileAtomically(path, data);

@@ -44,6 +44,8 @@ constexpr qint64 kMaxFileBytes = qint64(256) * 1024 * 1024;
 // the offending text and leaves `out` untouched.
 bool Parse(const QByteArray& data, std::vector<TSwatch>& out, QString& error);
 QByteArray Serialize(const std::vector<TSwatch>& swatches);
+// The size of what Serialize makes, counted without making it.
+qint64 SerializedSize(const std::vector<TSwatch>& swatches);
 // Reads a whole file; I/O errors and malformed lines are reported in the result.
 TFileResult Read(const QString& path, std::vector<TSwatch>& out);
 // Names of the files in `folder` with the extension `suffix` (".dat"),

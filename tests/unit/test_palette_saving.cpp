@@ -295,4 +295,17 @@ TEST(PaletteSaving, PaletteTooLargeToOpenAgainIsNotWritten)
     EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
 }
 
+TEST(PaletteSaving, FileSizeIsCountedAsTheFileIsWritten)
+{
+    const std::vector<std::vector<TSwatch>> palettes = {
+        {},
+        {{0, 0, 0, 0, 0}},
+        {{9, 10, 99, 0, 0}, {100, 255, 999, 0, 0}},
+        {{-1, -9, -10, 0, 0}, {-99, -100, 1000000, 0, 0}},
+        {{INT32_MAX, INT32_MIN, INT32_MIN + 1, 0, 0}},
+    };
+    for (const auto& swatches : palettes)
+        EXPECT_EQ(SwatchFile::SerializedSize(swatches), SwatchFile::Serialize(swatches).size());
+}
+
 } // namespace
