@@ -6,13 +6,13 @@
 #include "help/HelpMenu.h"
 #include "palette/LibraryPage.h"
 #include "palette/PaletteFiles.h"
+#include "palette/PaletteRescue.h"
 #include "palette/PalettePage.h"
 #include "palette/PaletteTools.h"
 #include "platform/Services.h"
 #include "testboard/TestBoard.h"
 
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -251,6 +251,7 @@ void TForm1::FormCreate()
                 const TFileResult read = probe.ReadPaletteFile(lastName);
                 if (read) {
                     Pal.Palette = std::move(probe.Palette);
+                    Pal.LastSeen = probe.LastSeen;
                     if (Pal.SwatchCount() >= 1) {
                         palettePage->ApplySwatchSize();
                         Pal.LayoutPalette();
@@ -319,38 +320,59 @@ void TForm1::startNoPalettes()
 }
 
 // Shutdown: offer to save, then store the last colour and palette name.
-void TForm1::FormClose()
+bool TForm1::FormClose()
 {
     if (!Pal.PaletteSaved
         && Services().dialogs->ask(TMsgIcon::Warning,
-                                   QStringLiteral("Don't forget to save your palette!\nDo you want to save it now ?"))
-        && paletteFiles->Save() == TPaletteFiles::TSaveOutcome::Failed)
-        KeepRecoveryCopy();
+                                   QStringLiteral("Don't forget to save your palette!\nDo you want to save it now ?"))) {
+        // Yes means keep these colours: when they did not reach their file
+        // (a write error, a name dialog cancelled), they are kept elsewhere.
+        // No means throw them away.
+        const TPaletteFiles::TSaveOutcome outcome = paletteFiles->Save();
+        if (outcome != TPaletteFiles::TSaveOutcome::Saved && !Pal.PaletteSaved && !Pal.Palette.empty()
+            && !KeepRecoveryCopy(outcome == TPaletteFiles::TSaveOutcome::Failed))
+            return false;
+    }
     mRegistry1.AddValue(QStringLiteral("lastColor"), ColorSettingText(NewColor));
     mRegistry1.AddValue(QStringLiteral("lastFileName"), Pal.PaletteName);
     mRegistry1.WriteValues();
+    return true;
 }
 
-// The window closes whatever happens; when the save it asked for failed, the
-// palette is not thrown away but written where the user's data lives.
-void TForm1::KeepRecoveryCopy()
+// The palette is written where the user's data lives, or, when that disk
+// cannot take it, on another file system, and the program says where. When
+// nothing can be written anywhere the user decides: close and lose the
+// colours, or keep the window open (false).
+bool TForm1::KeepRecoveryCopy(bool saveFailed)
 {
-    const QString folder = Paths.userDataDir + QStringLiteral("Recovered");
-    TPaletteModel copy;
-    copy.Palette = Pal.Palette;
-    copy.PaletteFolder = folder;
-    const QString name = Pal.PaletteName + QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd hhmmss"));
-    if (QDir().mkpath(folder) && copy.WritePaletteFile(name))
-        Services().dialogs->message(TMsgIcon::Information,
-                                    QStringLiteral("Your palette could not be saved. A copy of it was kept in\n")
-                                        + QDir::toNativeSeparators(copy.PaletteFilePath(name)));
+    const QString name = Pal.PaletteOnFile ? Pal.PaletteName : QStringLiteral("untitled");
+    const TRescueResult copy = KeepRescueCopy(Pal.Palette, name, RescuePlaces(Paths.userDataDir));
+    const QString notSaved = saveFailed ? QStringLiteral("Your palette could not be saved.")
+                                        : QStringLiteral("Your palette was not saved.");
+    if (copy.ok) {
+        QString text = notSaved + QStringLiteral(" A copy of it was kept in\n") + QDir::toNativeSeparators(copy.path);
+        if (copy.emptiedAtLogout)
+            text += QStringLiteral("\nThis folder is emptied when you log out or restart the computer: "
+                                   "move the copy to a safe place.");
+        Services().dialogs->message(TMsgIcon::Information, text);
+        return true;
+    }
+    return Services().dialogs->ask(
+        TMsgIcon::Warning, notSaved + QStringLiteral(" No copy of it could be kept anywhere:\n")
+                               + copy.errors.join('\n')
+                               + QStringLiteral("\n\nClose anyway? Its colours will be lost. Answer No to keep the "
+                                                "window open and try again after freeing some space."));
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
     if (!closed_) {
         closed_ = true;
-        FormClose();
+        if (!FormClose()) {
+            closed_ = false;
+            event->ignore();
+            return;
+        }
     }
     event->accept();
 }

@@ -108,7 +108,10 @@ public:
     void FormCreate();
     // Builds the pages hidden at start (runs once, right after start-up).
     void BuildHiddenPages();
-    void FormClose();
+    // The shutdown sequence. False only when a palette that could not be
+    // saved could not be kept anywhere either and the user chose to keep
+    // the window open.
+    bool FormClose();
     void AdvPageControl1Change(int index);
 
     // ---- Operations the areas offer each other ----------------------------------
@@ -153,7 +156,7 @@ protected:
 private:
     void buildFrame();
     void startNoPalettes();
-    void KeepRecoveryCopy();
+    bool KeepRecoveryCopy(bool saveFailed);
     bool closed_ = false;
     QString pageCaption_;
 };

@@ -15,7 +15,7 @@
 namespace {
 
 const QString kBadName = QStringLiteral(
-    "A palette name is the name of its file. It can not be empty, \".\" or \"..\", "
+    "A palette name is the name of its file. It can not be empty or start with \".\", "
     "and can not contain \"/\", \"\\\" or control characters.\nPlease type another name.");
 
 } // namespace
@@ -70,18 +70,24 @@ void TForm4::FormCreate()
 
 void TForm4::b_flatSaveClick()
 {
-    const QString name = pt_filename->text();
+    QString name = pt_filename->text();
     if (!CheckName(name))
         return;
-    const bool exists = files_.PaletteExists(name);
+    // A name that differs from a listed one only in how its letters are
+    // composed is that palette: its file is the one replaced.
+    const QString existing = files_.ExistingPaletteName(name);
+    const bool exists = !existing.isNull();
     if (exists
         && !Services().dialogs->ask(TMsgIcon::Warning, QStringLiteral("Palette: ") + name
                                                            + QStringLiteral(" - is already existed.\nDo you want to "
                                                                             "overwrite it? ")))
         return;
+    if (exists)
+        name = existing;
     TPaletteModel& pal = form_.Pal;
     const TFileResult written = pal.WritePaletteFile(name);
     if (!written) {
+        WriteFailed = true;
         Services().dialogs->message(TMsgIcon::Error, written.error);
         return;
     }
@@ -144,6 +150,9 @@ void TForm3::FlatSpeedButton1Click()
                                              QDir::toNativeSeparators(pal.PaletteFilePath(name)), file.errorString()));
         return;
     }
+    // A rename keeps the file's size and time: it is still the file last seen.
+    if (pal.LastSeen.path == pal.PaletteFilePath(old))
+        pal.LastSeen.path = pal.PaletteFilePath(name);
     files_.list_pp->item(files_.SelectedIndex())->setText(name);
     pal.PaletteSaved = true;
     pal.PaletteOnFile = true;

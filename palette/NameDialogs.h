@@ -38,6 +38,8 @@ public:
 
     QPushButton*& b_flatSave = okButton;
     QPushButton*& b_flashCancel = cancelButton;
+    // Set once a write was refused while the dialog was open.
+    bool WriteFailed = false;
 
     void FormCreate();
     void b_flatSaveClick();

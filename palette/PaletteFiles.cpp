@@ -134,9 +134,15 @@ QString TPaletteFiles::SelectedName() const
     return row < 0 ? QString() : list_pp->item(row)->text();
 }
 
-bool TPaletteFiles::PaletteExists(const QString& name) const
+QString TPaletteFiles::ExistingPaletteName(const QString& name) const
 {
-    return form_.Pal.ListPaletteFiles().contains(name);
+    const QStringList listed = form_.Pal.ListPaletteFiles();
+    if (listed.contains(name))
+        return name;
+    for (const QString& other : listed)
+        if (SamePaletteName(other, name))
+            return other;
+    return {};
 }
 
 void TPaletteFiles::StoreLastValues(const QString& name)
@@ -370,6 +376,12 @@ TPaletteFiles::TSaveOutcome TPaletteFiles::Save()
 {
     TPaletteModel& pal = form_.Pal;
     if (pal.PaletteOnFile) {
+        if (pal.ChangedOnDisk(pal.PaletteName)
+            && !Services().dialogs->ask(TMsgIcon::Confirm,
+                                        QStringLiteral("Palette - ") + pal.PaletteName
+                                            + QStringLiteral(" - was changed by another program since Tintwell last read or saved it.\n"
+                                                             "Do you want to overwrite it?")))
+            return TSaveOutcome::Failed;
         const TFileResult written = pal.WritePaletteFile(pal.PaletteName);
         if (!written) {
             Services().dialogs->message(TMsgIcon::Error, written.error);
@@ -381,7 +393,9 @@ TPaletteFiles::TSaveOutcome TPaletteFiles::Save()
     }
     form_.SaveAsMode = false;
     TForm4 dialog(form_, *this);
-    return Services().dialogs->exec(dialog) == QDialog::Accepted ? TSaveOutcome::Saved : TSaveOutcome::Cancelled;
+    if (Services().dialogs->exec(dialog) == QDialog::Accepted)
+        return TSaveOutcome::Saved;
+    return dialog.WriteFailed ? TSaveOutcome::Failed : TSaveOutcome::Cancelled;
 }
 
 void TPaletteFiles::mu_saveClick()
@@ -403,12 +417,16 @@ void TPaletteFiles::mu_saveasClick()
         && Save() == TSaveOutcome::Failed)
         return;
     form_.SaveAsMode = true;
+    bool writeFailed = false;
     {
         TForm4 dialog(form_, *this);
-        Services().dialogs->exec(dialog);
+        writeFailed = Services().dialogs->exec(dialog) != QDialog::Accepted && dialog.WriteFailed;
     }
     // Saved: the new file; cancelled: the old one, dropping unsaved changes.
-    ReadAndLayout(pal.PaletteName);
+    // Cancelled after a write failed, the colours that could not be written
+    // stay, still unsaved.
+    if (!writeFailed)
+        ReadAndLayout(pal.PaletteName);
     form_.RepaintPaletteView();
 }
 

@@ -40,8 +40,10 @@ public:
     // Index and text of the selected entry of list_pp; -1 and empty for none.
     int SelectedIndex() const;
     QString SelectedName() const;
-    // True when a palette file of exactly this name is in the palette folder.
-    bool PaletteExists(const QString& name) const;
+    // The listed palette that has `name` (compared as SamePaletteName
+    // does), spelled as its file is; null when there is none.
+    QString ExistingPaletteName(const QString& name) const;
+    bool PaletteExists(const QString& name) const { return !ExistingPaletteName(name).isNull(); }
     // Stores the current colour and `name` as the last colour and palette.
     void StoreLastValues(const QString& name);
 
@@ -77,6 +79,10 @@ public:
     void mu_newppClick();
     void mu_renameClick();
 
+    // Failed: the palette is not saved although the user asked for it (a
+    // write error, even when the name dialog was cancelled after it, or an
+    // overwrite of another program's changes declined). Cancelled: the
+    // name dialog was cancelled without a failed write.
     enum class TSaveOutcome { Saved, Cancelled, Failed };
     // Save as the File menu's "Save" does it, telling how it ended.
     TSaveOutcome Save();

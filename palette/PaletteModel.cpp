@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -212,15 +213,26 @@ std::pair<std::size_t, std::size_t> RowsBetween(const std::vector<TSwatch>& swat
 
 bool IsUsablePaletteName(const QString& name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    if (name.isEmpty() || name.startsWith('.'))
         return false;
     for (const QChar c : name) {
         if (c == '/' || c == '\\')
             return false;
         if (c.category() == QChar::Other_Control)
             return false;
+        const char16_t u = c.unicode();
+        const bool directionMark = u == 0x200E || u == 0x200F || u == 0x061C || (u >= 0x202A && u <= 0x202E)
+            || (u >= 0x2066 && u <= 0x2069);
+        const bool lineBreak = u == 0x2028 || u == 0x2029;
+        if (directionMark || lineBreak)
+            return false;
     }
     return true;
+}
+
+bool SamePaletteName(const QString& a, const QString& b)
+{
+    return a == b || a.normalized(QString::NormalizationForm_C) == b.normalized(QString::NormalizationForm_C);
 }
 
 void TPaletteModel::ApplySwatchSize(TSwatchSize size)
@@ -247,20 +259,77 @@ QString TPaletteModel::PaletteFilePath(const QString& name) const
     return PaletteFolder + '/' + name + ".dat";
 }
 
-TFileResult TPaletteModel::WritePaletteFile(const QString& name) const
+namespace {
+
+TFileStamp StampOf(const QString& path)
+{
+    TFileStamp stamp;
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return stamp;
+    stamp.path = path;
+    stamp.size = qint64(st.st_size);
+    stamp.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return stamp;
+}
+
+} // namespace
+
+qint64 SwatchFile::SerializedSize(const std::vector<TSwatch>& swatches)
+{
+    auto digits = [](std::int32_t v) {
+        std::int64_t m = v;
+        qint64 n = m < 0 ? 2 : 1;
+        for (m = m < 0 ? -m : m; m >= 10; m /= 10)
+            ++n;
+        return n;
+    };
+    qint64 total = 0;
+    for (const TSwatch& s : swatches)
+        total += digits(s.Red) + digits(s.Green) + digits(s.Blue) + 4; // two TABs, CR LF
+    return total;
+}
+
+TFileResult TPaletteModel::WritePaletteFile(const QString& name)
 {
     const QString path = PaletteFilePath(name);
+    // The next start must be able to open what is saved now.
+    const qint64 size = SwatchFile::SerializedSize(Palette);
+    if (size > SwatchFile::kMaxFileBytes)
+        return TFileResult::Failed(
+            QStringLiteral("Cannot write file \"%1\". The palette would be too large to open again (%2 MB; at most %3 MB).")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(size / (1024 * 1024))
+                .arg(SwatchFile::kMaxFileBytes / (1024 * 1024)));
+    const QByteArray data = SwatchFile::Serialize(Palette);
     // The folder may have been removed while the program ran: make it again.
     QDir().mkpath(PaletteFolder);
-    const TWriteResult w = WriteFileAtomically(path, SwatchFile::Serialize(Palette));
+    const TWriteResult w = WriteFileAtomically(path, data);
     if (!w.ok)
         return TFileResult::Failed(QStringLiteral("Cannot write file \"%1\". %2").arg(QDir::toNativeSeparators(path), w.error));
+    LastSeen = StampOf(path);
     return {};
 }
 
 TFileResult TPaletteModel::ReadPaletteFile(const QString& name)
 {
-    return SwatchFile::Read(PaletteFilePath(name), Palette);
+    // Taken before reading: a change made while the file is read then shows
+    // as a change at the next save.
+    const QString path = PaletteFilePath(name);
+    const TFileStamp before = StampOf(path);
+    const TFileResult read = SwatchFile::Read(path, Palette);
+    if (read)
+        LastSeen = before;
+    return read;
+}
+
+bool TPaletteModel::ChangedOnDisk(const QString& name) const
+{
+    const QString path = PaletteFilePath(name);
+    if (LastSeen.path.isEmpty() || LastSeen.path != path)
+        return false;
+    const TFileStamp now = StampOf(path);
+    return !now.path.isEmpty() && (now.size != LastSeen.size || now.modifiedNs != LastSeen.modifiedNs);
 }
 
 QStringList TPaletteModel::ListPaletteFiles() const

@@ -44,6 +44,8 @@ constexpr qint64 kMaxFileBytes = qint64(256) * 1024 * 1024;
 // the offending text and leaves `out` untouched.
 bool Parse(const QByteArray& data, std::vector<TSwatch>& out, QString& error);
 QByteArray Serialize(const std::vector<TSwatch>& swatches);
+// The size of what Serialize makes, counted without making it.
+qint64 SerializedSize(const std::vector<TSwatch>& swatches);
 // Reads a whole file; I/O errors and malformed lines are reported in the result.
 TFileResult Read(const QString& path, std::vector<TSwatch>& out);
 // Names of the files in `folder` with the extension `suffix` (".dat"),
@@ -66,9 +68,22 @@ std::pair<std::size_t, std::size_t> RowsBetween(const std::vector<TSwatch>& swat
                                                 std::int32_t y0, std::int32_t y1);
 } // namespace SwatchGrid
 
-// A palette name is the name of its file: not empty, not "." or "..", and
-// without path separators or control characters. Anything else is fine.
+// A palette name is the name of its file: not empty, not starting with a
+// dot (the file would be hidden and not listed), and without path
+// separators, control characters, or the invisible marks that change the
+// direction of text or break lines (two names must never look alike in the
+// list). Anything else is fine. Save, Save As and Rename all check with this.
 bool IsUsablePaletteName(const QString& name);
+// Two palette names are the same name when they are equal in Unicode's
+// composed form (NFC): "e" + combining acute and "\u00e9" name one palette.
+bool SamePaletteName(const QString& a, const QString& b);
+
+// What a palette file looked like when this program last read or wrote it.
+struct TFileStamp {
+    QString path; // empty: nothing seen yet
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+};
 
 class TPaletteModel {
 public:
@@ -97,9 +112,15 @@ public:
 
     QString PaletteFilePath(const QString& name) const;
     // Writes Palette to PaletteFolder/<name>.dat, replacing the old file
-    // atomically; on failure the old file is untouched.
-    TFileResult WritePaletteFile(const QString& name) const;
+    // atomically; on failure the old file is untouched. A palette whose file
+    // would be larger than the program reads is refused, nothing written.
+    TFileResult WritePaletteFile(const QString& name);
     // Replaces Palette with the file's swatches; on failure Palette is unchanged.
     TFileResult ReadPaletteFile(const QString& name);
+    // True when the file of `name` is the one last read or written here and
+    // another program has changed it since (its size or modification time
+    // differ). False for a file never seen or no longer there.
+    bool ChangedOnDisk(const QString& name) const;
+    TFileStamp LastSeen;
     QStringList ListPaletteFiles() const;
 };

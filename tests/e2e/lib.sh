@@ -186,3 +186,16 @@ write_previous_run() {
         appPath "$E2E_PROG_DIR/" reg_paletteFolder "$E2E_PROG_DIR/MyPalettes" \
         reg_exportFolder "$E2E_PROG_DIR/ExportPalette"
 }
+
+# Runs this script again in a private mount namespace, where it may mount
+# small file systems of its own; skips it (exit 77) where that is not
+# possible. Call it right after sourcing this file: enter_mount_namespace "$@"
+enter_mount_namespace() {
+    [ "${E2E_IN_MOUNT_NAMESPACE:-}" = 1 ] && return 0
+    if ! unshare -rm true 2>/dev/null; then
+        echo "SKIP: no private mount namespace here"
+        exit 77
+    fi
+    trap - EXIT
+    E2E_IN_MOUNT_NAMESPACE=1 exec unshare -rm "$0" "$@"
+}

@@ -4,14 +4,8 @@
 # stays unsaved. Runs in a private mount namespace with a small tmpfs as the
 # palette folder, remounted read-only half-way.
 PROGRAM=$1 XTOOL=$2
-if [ "${3:-}" != --inside ]; then
-    if ! unshare -rm true 2>/dev/null; then
-        echo "SKIP: no private mount namespace here"
-        exit 77
-    fi
-    exec unshare -rm "$0" "$PROGRAM" "$XTOOL" --inside
-fi
 source "$(dirname "$0")/lib.sh"
+enter_mount_namespace "$@"
 
 copy_program
 folder="$E2E_PROG_DIR/MyPalettes"

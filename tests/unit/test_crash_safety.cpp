@@ -73,7 +73,7 @@ TEST(CrashSafety, KilledWhileSavingLeavesOldOrNewContent)
         TPaletteModel model;
         model.PaletteFolder = dir.path();
         ASSERT_EQ(model.ListPaletteFiles(), QStringList{"P"});
-        const QStringList temporaries = QDir(dir.path()).entryList({".P.dat.*.tmp"}, QDir::Files | QDir::Hidden);
+        const QStringList temporaries = QDir(dir.path()).entryList({".tw-*.tmp"}, QDir::Files | QDir::Hidden);
         ASSERT_LE(temporaries.size(), 1) << "round " << round;
         killedMidWrite += int(temporaries.size());
     }

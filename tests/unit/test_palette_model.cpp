@@ -278,12 +278,30 @@ TEST(PaletteHitTest, FindsCellsDeepInALargePalette)
 TEST(PaletteNames, FileNameRules)
 {
     for (const QString& ok : {QStringLiteral("Summer"), QStringLiteral("my palette 2"), QStringLiteral("Grün été"),
-                              QStringLiteral(".dots."), QStringLiteral("..."), QStringLiteral("a&b")})
+                              QStringLiteral("dots..."), QStringLiteral("a&b"), QStringLiteral("نخل"),
+                              QString(250, QChar('x'))})
         EXPECT_TRUE(IsUsablePaletteName(ok)) << ok.toStdString();
-    for (const QString& bad : {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("../x"),
-                               QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("tab\there"),
-                               QStringLiteral("line\nbreak"), QString(QChar(0x7F))})
-        EXPECT_FALSE(IsUsablePaletteName(bad)) << bad.toStdString();
+    // A leading dot would hide the file; direction marks and line or
+    // paragraph separators would make two different names look alike.
+    const char16_t invisible[] = {0x200E, 0x200F, 0x202A, 0x202B, 0x202C, 0x202D, 0x202E, 0x2066,
+                                  0x2067, 0x2068, 0x2069, 0x061C, 0x2028, 0x2029};
+    QStringList bad = {QString(), ".", "..", "../x", ".hidden", ".dots.", "a/b", "a\\b", "tab\there", "line\nbreak",
+                       QString(QChar(0x7F))};
+    for (const char16_t c : invisible)
+        bad << QStringLiteral("Summer") + QChar(c) + QStringLiteral("x");
+    for (const QString& name : bad)
+        EXPECT_FALSE(IsUsablePaletteName(name)) << name.toStdString();
+}
+
+TEST(PaletteNames, NamesEqualOnceComposedAreTheSame)
+{
+    const QString composed = QStringLiteral("Gr\u00fcn \u00e9t\u00e9");
+    const QString decomposed = QStringLiteral("Gru\u0308n e\u0301te\u0301");
+    ASSERT_NE(composed, decomposed);
+    EXPECT_TRUE(SamePaletteName(composed, decomposed));
+    EXPECT_TRUE(SamePaletteName(decomposed, decomposed));
+    EXPECT_FALSE(SamePaletteName(QStringLiteral("Grun"), composed));
+    EXPECT_FALSE(SamePaletteName(QStringLiteral("summer"), QStringLiteral("Summer")));
 }
 
 } // namespace
