@@ -2,12 +2,14 @@
 
 #include "app/Widgets.h"
 #include "color/ColorArea.h"
+#include "color/ColorCopy.h"
 #include "grab/GrabPage.h"
 #include "help/HelpMenu.h"
 #include "palette/LibraryPage.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PalettePage.h"
 #include "palette/PaletteTools.h"
+#include "palette/SwatchLibrary.h"
 #include "platform/Services.h"
 #include "testboard/TestBoard.h"
 
@@ -35,6 +37,8 @@ enum SettingPosition {
     posAppPath = 4,
     posPaletteFolder = 5,
     posExportFolder = 6,
+    // Added after the seven of the first run, which keep their places.
+    posCopyForm = 7,
 };
 
 QWidget* AddPage(QTabWidget* tabs, const char* name, const QString& caption)
@@ -113,6 +117,14 @@ void TForm1::buildFrame()
     paletteFiles = new TPaletteFiles(*this, pp_pageFile, pp_pageName);
     paletteTools = new TPaletteTools(*this, pp_pageName);
     helpMenu = new THelpMenu(*this, lowerArea);
+    colorCopy = new TColorCopy(this, TColorCopy::THooks{
+        [this](const QString& text) { SetStatus0(text); },
+        [this](TColorForm form) {
+            mRegistry1.AddValue(QStringLiteral("lastCopyForm"), ColorFormName(form));
+            mRegistry1.WriteValues();
+        },
+        [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); }});
+    AttachCopyMenus();
 
     connect(AdvPageControl1, &QTabWidget::currentChanged, this, &TForm1::AdvPageControl1Change);
 
@@ -272,6 +284,7 @@ void TForm1::FormCreate()
             startNoPalettes();
     }
 
+    colorCopy->LastForm = ColorFormFromName(SettingAt(posCopyForm));
     Pal.SelectedSwatch = -1;
     FillHueStrip(HueStrip);
     SetPageCaption(Pal.PaletteName);
@@ -302,6 +315,40 @@ void TForm1::BuildHiddenPages()
     testBoard->StartUp();
     libraryPage = new TLibraryPage(*this, pageSwatchLibrary);
     libraryPage->StartUp();
+
+    colorCopy->AttachCopyMenu(grabPage->Color_grabbed, [this](QPoint at, TRgbColor& c) {
+        const int hit = grabPage->GrabbedColorAt(at);
+        if (hit < 0)
+            return false;
+        const TSwatch& s = GrabbedColors[std::size_t(hit)];
+        c = {s.Red, s.Green, s.Blue};
+        return true;
+    });
+    colorCopy->AttachCopyMenu(libraryPage->libraryPalette, [this](QPoint at, TRgbColor& c) {
+        const int hit = SwatchLibrary::HitSwatch(LibrarySwatches, libraryPage->LibrarySwatchWidth, at);
+        if (hit < 0)
+            return false;
+        const TSwatch& s = LibrarySwatches[std::size_t(hit)];
+        c = {s.Red, s.Green, s.Blue};
+        return true;
+    });
+}
+
+void TForm1::AttachCopyMenus()
+{
+    colorCopy->AttachCopyMenu(colorArea->result_newColor, [this](QPoint, TRgbColor& c) {
+        c = NewColor;
+        return true;
+    });
+    colorCopy->AttachCopyMenu(palettePage->Color_myPalette, [this](QPoint at, TRgbColor& c) {
+        const std::int32_t hit = Pal.SwatchAt(at.x(), at.y());
+        if (hit < 0)
+            return false;
+        const TSwatch& s = Pal.Palette[std::size_t(hit)];
+        c = {s.Red, s.Green, s.Blue};
+        return true;
+    });
+    colorCopy->WatchKeys({this, colorArea->hexInput, [this] { return NewColor; }, {}, true, {}});
 }
 
 void TForm1::startNoPalettes()
