@@ -423,4 +423,34 @@ TEST(SystemLibraries, ListedAfterTheProgramsOwnMarkedWithTheirSourceAndReadWhenC
     EXPECT_EQ(form.LibrarySwatches[0].Red, 4);
 }
 
+TEST(SystemLibraries, EveryPaletteGimpAndInkscapeShipShowsAsALibrary)
+{
+    const QString share = QStringLiteral(TINTWELL_EXT_DIR "/palettes/usr/share");
+    if (!QFileInfo::exists(QStringLiteral(TINTWELL_EXT_DIR "/palettes/.done")))
+        GTEST_SKIP() << "no GIMP/Inkscape palettes under " << TINTWELL_EXT_DIR << " (scripts/fetch-test-files.sh)";
+    TFormFixture f;
+    f.storeDefaults();
+    f.paths.systemShareDir = share;
+    TForm1& form = f.open();
+    form.BuildHiddenPages();
+    QComboBox* combo = form.libraryPage->combo_lab;
+    int shown = 0;
+    for (const char* program : {"gimp/2.0", "inkscape"}) {
+        QDir dir(share + "/" + program + "/palettes", QStringLiteral("*.gpl"), QDir::Name, QDir::Files);
+        for (const QFileInfo& file : dir.entryInfoList()) {
+            const QString label = QString::fromLatin1(program[0] == 'g' ? "GIMP: " : "Inkscape: ")
+                + file.completeBaseName().replace('_', ' ');
+            const int index = combo->findText(label);
+            ASSERT_GE(index, 0) << label.toStdString();
+            combo->setCurrentIndex(index);
+            const PaletteFormats::TReadResult read = PaletteFormats::ImportPaletteFile(file.filePath());
+            ASSERT_TRUE(read.ok) << read.error.toStdString();
+            EXPECT_EQ(form.LibrarySwatchCount(), int(read.swatches.size())) << label.toStdString();
+            ++shown;
+        }
+    }
+    EXPECT_GT(shown, 0);
+    EXPECT_TRUE(f.fake.dialogs.shown.empty());
+}
+
 } // namespace
