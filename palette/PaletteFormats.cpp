@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
 #include <algorithm>
 #include <cmath>
@@ -411,49 +410,369 @@ TReadResult ReadAse(const QByteArray& data)
     return Succeeded(std::move(swatches), groupName);
 }
 
-TReadResult ReadJson(const QByteArray& data)
-{
-    QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(data, &parseError);
-    if (parseError.error != QJsonParseError::NoError)
-        return Failed(QStringLiteral("Offset %1: %2.").arg(parseError.offset).arg(parseError.errorString()));
-    if (!doc.isObject() || !doc.object().value(QStringLiteral("colors")).isArray())
-        return Failed(QStringLiteral("Offset 0: there is no \"colors\" list in the file."));
-    const QJsonObject root = doc.object();
-    const QJsonArray colors = root.value(QStringLiteral("colors")).toArray();
-    std::vector<TSwatch> swatches;
-    swatches.reserve(std::size_t(colors.size()));
-    for (qsizetype i = 0; i < colors.size(); ++i) {
-        const QJsonValue item = colors.at(i);
-        const QJsonValue rgb = item.toObject().value(QStringLiteral("rgb"));
-        const QJsonValue hex = item.isString() ? item : item.toObject().value(QStringLiteral("hex"));
-        auto bad = [&] {
-            return Failed(QStringLiteral("Colour %1 of the \"colors\" list: neither \"rgb\": [r, g, b] with whole numbers 0..255 nor \"hex\": \"#RRGGBB\".").arg(i + 1));
-        };
-        if (rgb.isArray()) {
-            const QJsonArray a = rgb.toArray();
-            if (a.size() != 3)
-                return bad();
-            int v[3];
-            for (int k = 0; k < 3; ++k) {
-                const double d = a.at(k).toDouble(-1);
-                if (!a.at(k).isDouble() || d < 0 || d > 255 || d != std::floor(d))
-                    return bad();
-                v[k] = int(d);
+namespace {
+
+// A small JSON reader for palette files: Qt's document model costs several
+// times more than the file is worth for large palettes. It checks the whole
+// syntax and keeps only what a palette needs; errors give the byte offset.
+class TJsonReader {
+public:
+    explicit TJsonReader(const QByteArray& data)
+        : p_(data.constData())
+        , n_(data.size())
+    {
+    }
+
+    QString error;
+    qsizetype errorAt = 0;
+
+    bool document(std::vector<TSwatch>& swatches, QString& name)
+    {
+        blanks();
+        if (!expect('{', "the file does not start with '{'"))
+            return false;
+        bool sawColors = false;
+        if (!members([&](QByteArrayView key) {
+                if (key == "name" && peek() == '"') {
+                    QByteArrayView text;
+                    if (!string(text))
+                        return false;
+                    name = QString::fromUtf8(text);
+                    return true;
+                }
+                if (key == "colors") {
+                    sawColors = true;
+                    return colors(swatches);
+                }
+                return skipValue();
+            }))
+            return false;
+        blanks();
+        if (i_ != n_)
+            return fail("there is more after the end of the palette");
+        if (!sawColors) {
+            errorAt = 0;
+            error = QStringLiteral("there is no \"colors\" list in the file");
+            return false;
+        }
+        return true;
+    }
+
+private:
+    const char* p_;
+    qsizetype n_;
+    qsizetype i_ = 0;
+    int colour_ = 0;
+    QByteArray scratch_;
+
+    bool fail(const char* why)
+    {
+        if (error.isEmpty()) {
+            error = QString::fromLatin1(why);
+            errorAt = i_;
+        }
+        return false;
+    }
+    char peek() const { return i_ < n_ ? p_[i_] : '\0'; }
+    void blanks()
+    {
+        while (i_ < n_ && (p_[i_] == ' ' || p_[i_] == '\n' || p_[i_] == '\r' || p_[i_] == '\t'))
+            ++i_;
+    }
+    bool expect(char c, const char* why)
+    {
+        blanks();
+        if (peek() != c)
+            return fail(why);
+        ++i_;
+        return true;
+    }
+
+    // "key": value pairs up to the closing '}'; the opening '{' is read.
+    template <typename F>
+    bool members(F onMember)
+    {
+        blanks();
+        if (peek() == '}') {
+            ++i_;
+            return true;
+        }
+        for (;;) {
+            blanks();
+            QByteArrayView key;
+            if (peek() != '"' || !string(key))
+                return fail("a name in quotes is expected");
+            // The key may live in the scratch buffer that the value reuses.
+            const QByteArray keptKey = key.data() == scratch_.constData() ? scratch_ : QByteArray();
+            if (!keptKey.isNull())
+                key = keptKey;
+            if (!expect(':', "':' is expected after a name"))
+                return false;
+            blanks();
+            if (!onMember(key))
+                return false;
+            blanks();
+            if (peek() == ',') {
+                ++i_;
+                continue;
             }
-            swatches.push_back({v[0], v[1], v[2], 0, 0});
-        } else if (hex.isString()) {
-            const QByteArray text = hex.toString().trimmed().toLatin1();
-            const int digits = int(text.size()) - 1;
-            if (!text.startsWith('#') || (digits != 6 && digits != 3)
-                || !std::all_of(text.begin() + 1, text.end(), [](char c) { return HexValue(c) >= 0; }))
-                return bad();
-            swatches.push_back(FromHex(text.constData() + 1, digits));
-        } else {
-            return bad();
+            return expect('}', "',' or '}' is expected");
         }
     }
-    return Succeeded(std::move(swatches), root.value(QStringLiteral("name")).toString());
+
+    template <typename F>
+    bool elements(F onElement)
+    {
+        blanks();
+        if (peek() == ']') {
+            ++i_;
+            return true;
+        }
+        for (;;) {
+            blanks();
+            if (!onElement())
+                return false;
+            blanks();
+            if (peek() == ',') {
+                ++i_;
+                continue;
+            }
+            return expect(']', "',' or ']' is expected");
+        }
+    }
+
+    // A string's text: a view into the file when it has no escapes, else
+    // the decoded text in a buffer of the reader's own.
+    bool string(QByteArrayView& out)
+    {
+        const qsizetype start = ++i_; // after the opening quote
+        while (i_ < n_ && p_[i_] != '"' && p_[i_] != '\\' && (unsigned char)p_[i_] >= 0x20)
+            ++i_;
+        if (i_ < n_ && p_[i_] == '"') {
+            out = QByteArrayView(p_ + start, i_ - start);
+            ++i_;
+            return true;
+        }
+        scratch_ = QByteArray(p_ + start, i_ - start);
+        while (i_ < n_) {
+            const char c = p_[i_++];
+            if (c == '"') {
+                out = scratch_;
+                return true;
+            }
+            if ((unsigned char)c < 0x20) {
+                --i_;
+                return fail("a control character inside a string");
+            }
+            if (c != '\\') {
+                scratch_ += c;
+                continue;
+            }
+            if (i_ >= n_)
+                break;
+            const char e = p_[i_++];
+            switch (e) {
+            case '"': scratch_ += '"'; break;
+            case '\\': scratch_ += '\\'; break;
+            case '/': scratch_ += '/'; break;
+            case 'b': scratch_ += '\b'; break;
+            case 'f': scratch_ += '\f'; break;
+            case 'n': scratch_ += '\n'; break;
+            case 'r': scratch_ += '\r'; break;
+            case 't': scratch_ += '\t'; break;
+            case 'u': {
+                if (n_ - i_ < 4)
+                    return fail("a \\u escape needs four hex digits");
+                char16_t unit = 0;
+                for (int k = 0; k < 4; ++k) {
+                    const int v = HexValue(p_[i_ + k]);
+                    if (v < 0)
+                        return fail("a \\u escape needs four hex digits");
+                    unit = char16_t(unit * 16 + v);
+                }
+                i_ += 4;
+                scratch_ += QString(QChar(unit)).toUtf8();
+                break;
+            }
+            default: --i_; return fail("an unknown escape in a string");
+            }
+        }
+        return fail("a string is not closed");
+    }
+
+    bool number(double* out)
+    {
+        const qsizetype start = i_;
+        if (peek() == '-')
+            ++i_;
+        if (!(peek() >= '0' && peek() <= '9'))
+            return fail("a value is expected");
+        while (peek() >= '0' && peek() <= '9')
+            ++i_;
+        if (peek() == '.') {
+            ++i_;
+            if (!(peek() >= '0' && peek() <= '9'))
+                return fail("digits are expected after '.'");
+            while (peek() >= '0' && peek() <= '9')
+                ++i_;
+        }
+        if (peek() == 'e' || peek() == 'E') {
+            ++i_;
+            if (peek() == '+' || peek() == '-')
+                ++i_;
+            if (!(peek() >= '0' && peek() <= '9'))
+                return fail("digits are expected in the exponent");
+            while (peek() >= '0' && peek() <= '9')
+                ++i_;
+        }
+        if (out) {
+            // Whole numbers, the usual case, without a conversion call.
+            bool plain = i_ - start <= 9;
+            long v = 0;
+            for (qsizetype k = start; plain && k < i_; ++k) {
+                if (p_[k] < '0' || p_[k] > '9')
+                    plain = false;
+                else
+                    v = v * 10 + (p_[k] - '0');
+            }
+            *out = plain ? double(v) : QByteArray(p_ + start, i_ - start).toDouble();
+        }
+        return true;
+    }
+
+    bool word(const char* w)
+    {
+        const qsizetype len = qsizetype(std::strlen(w));
+        if (n_ - i_ < len || std::memcmp(p_ + i_, w, std::size_t(len)) != 0)
+            return fail("a value is expected");
+        i_ += len;
+        return true;
+    }
+
+    bool skipValue(int depth = 0)
+    {
+        if (depth > 200)
+            return fail("the lists are nested too deeply");
+        blanks();
+        switch (peek()) {
+        case '{': ++i_; return members([&](QByteArrayView) { return skipValue(depth + 1); });
+        case '[': ++i_; return elements([&] { return skipValue(depth + 1); });
+        case '"': {
+            QByteArrayView ignored;
+            return string(ignored);
+        }
+        case 't': return word("true");
+        case 'f': return word("false");
+        case 'n': return word("null");
+        default: return number(nullptr);
+        }
+    }
+
+    bool badColour()
+    {
+        error = QStringLiteral("Colour %1 of the \"colors\" list is neither {\"rgb\": [r, g, b]} with whole numbers "
+                               "0..255 nor {\"hex\": \"#RRGGBB\"}")
+                    .arg(colour_);
+        return false;
+    }
+
+    bool hexColour(QByteArrayView text, TSwatch& out)
+    {
+        text = text.trimmed();
+        const int digits = int(text.size()) - 1;
+        if (!text.startsWith('#') || (digits != 6 && digits != 3)
+            || !std::all_of(text.begin() + 1, text.end(), [](char c) { return HexValue(c) >= 0; }))
+            return false;
+        out = FromHex(text.data() + 1, digits);
+        return true;
+    }
+
+    bool colors(std::vector<TSwatch>& swatches)
+    {
+        if (!expect('[', "the \"colors\" value is not a list"))
+            return false;
+        return elements([&] {
+            ++colour_;
+            const qsizetype at = i_;
+            TSwatch s;
+            if (peek() == '"') {
+                QByteArrayView text;
+                if (!string(text))
+                    return false;
+                if (!hexColour(text, s)) {
+                    errorAt = at;
+                    return badColour();
+                }
+                swatches.push_back(s);
+                return true;
+            }
+            if (peek() != '{') {
+                errorAt = at;
+                return badColour();
+            }
+            ++i_;
+            bool haveRgb = false, haveHex = false, bad = false;
+            TSwatch fromHex;
+            if (!members([&](QByteArrayView key) {
+                    if (key == "rgb" && peek() == '[') {
+                        ++i_;
+                        int k = 0;
+                        int v[3] = {0, 0, 0};
+                        if (!elements([&] {
+                                double d = -1;
+                                if (peek() == '-' || (peek() >= '0' && peek() <= '9')) {
+                                    if (!number(&d))
+                                        return false;
+                                } else if (!skipValue()) {
+                                    return false;
+                                }
+                                if (k < 3)
+                                    v[k] = (d >= 0 && d <= 255 && d == std::floor(d)) ? int(d) : (bad = true, 0);
+                                ++k;
+                                return true;
+                            }))
+                            return false;
+                        if (k != 3)
+                            bad = true;
+                        s = {v[0], v[1], v[2], 0, 0};
+                        haveRgb = true;
+                        return true;
+                    }
+                    if (key == "hex" && peek() == '"') {
+                        QByteArrayView text;
+                        if (!string(text))
+                            return false;
+                        haveHex = hexColour(text, fromHex);
+                        return true;
+                    }
+                    return skipValue();
+                }))
+                return false;
+            if (haveRgb && !bad) {
+                swatches.push_back(s);
+                return true;
+            }
+            if (!haveRgb && haveHex) {
+                swatches.push_back(fromHex);
+                return true;
+            }
+            errorAt = at;
+            return badColour();
+        });
+    }
+};
+
+} // namespace
+
+TReadResult ReadJson(const QByteArray& data)
+{
+    TJsonReader reader(data);
+    std::vector<TSwatch> swatches;
+    swatches.reserve(std::size_t(data.size() / 40) + 1);
+    QString name;
+    if (!reader.document(swatches, name))
+        return Failed(QStringLiteral("Offset %1: %2.").arg(reader.errorAt).arg(reader.error));
+    return Succeeded(std::move(swatches), name);
 }
 
 TReadResult ReadHexText(const QByteArray& data)

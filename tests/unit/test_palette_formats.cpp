@@ -225,8 +225,12 @@ TEST(JsonFormat, DamagedFilesSayWhere)
         QByteArray file;
         const char* says;
     } cases[] = {
-        {"{\"colors\": [}", "Offset 13"},
-        {R"([1, 2])", "no \"colors\" list"},
+        {"{\"colors\": [}", "Offset 12"},
+        {"{\"colors\": []", "Offset 13: ',' or '}'"},
+        {"{\"name\": \"a\\qb\", \"colors\": []}", "Offset 12: an unknown escape"},
+        {"{\"colors\": []} x", "Offset 15: there is more"},
+        {R"([1, 2])", "Offset 0: the file does not start with '{'"},
+        {R"({"name": "x"})", "no \"colors\" list"},
         {R"({"colors": [{"rgb": [1, 2]}]})", "Colour 1 "},
         {R"({"colors": [{"rgb": [1, 2, 3]}, {"rgb": [1, 2, 256]}]})", "Colour 2 "},
         {R"({"colors": [{"rgb": [1.5, 2, 3]}]})", "Colour 1 "},
