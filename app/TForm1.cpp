@@ -19,6 +19,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QListWidget>
 #include <QScreen>
 #include <QTabBar>
@@ -349,6 +351,26 @@ void TForm1::AttachCopyMenus()
         return true;
     });
     colorCopy->WatchKeys({this, colorArea->hexInput, [this] { return NewColor; }, {}, true, {}});
+
+    // The hex box's own menu pastes a colour text as Ctrl+V does, instead of
+    // cutting it to six characters.
+    QLineEdit* hex = colorArea->hexInput;
+    hex->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(hex, &QWidget::customContextMenuRequested, this, [this, hex](const QPoint& at) {
+        QMenu* menu = hex->createStandardContextMenu();
+        menu->setObjectName(QStringLiteral("hex_popup"));
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        // Qt names the item from 6.5 on; before, only its caption tells it.
+        const QString caption = QLineEdit::tr("&Paste");
+        for (QAction* paste : menu->actions()) {
+            if (paste->objectName() != QLatin1String("edit-paste") && !paste->text().startsWith(caption))
+                continue;
+            paste->setObjectName(QStringLiteral("edit-paste"));
+            disconnect(paste, &QAction::triggered, nullptr, nullptr);
+            connect(paste, &QAction::triggered, colorCopy, [this] { colorCopy->PasteClipboard(); });
+        }
+        menu->popup(hex->mapToGlobal(at));
+    });
 }
 
 void TForm1::startNoPalettes()

@@ -14,6 +14,8 @@
 #include "testboard/TestBoard.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -198,7 +200,21 @@ TEST(PasteKeys, CtrlVAndAPasteIntoTheHexBoxTakeAnyColourText)
     EXPECT_EQ(form.Status(0), "rgb() values are 0..255");
     EXPECT_TRUE(f.fake.dialogs.shown.empty());
 
+    // The hex box's own menu pastes a colour the same way.
+    f.fake.clipboard.content = QStringLiteral("rgb(1, 2, 3)");
+    QGuiApplication::clipboard()->setText(QStringLiteral("rgb(1, 2, 3)")); // so that Qt enables its Paste item
+    emit form.colorArea->hexInput->customContextMenuRequested({5, 5});
+    QMenu* hexMenu = form.colorArea->hexInput->findChild<QMenu*>(QStringLiteral("hex_popup"));
+    ASSERT_NE(hexMenu, nullptr);
+    QAction* pasteItem = hexMenu->findChild<QAction*>(QStringLiteral("edit-paste"));
+    ASSERT_NE(pasteItem, nullptr);
+    pasteItem->trigger();
+    hexMenu->close();
+    EXPECT_EQ(form.NewColor, (TRgbColor{1, 2, 3}));
+    EXPECT_EQ(form.colorArea->hexInput->text(), "010203");
+
     // Other text fields paste text as usual.
+    form.SetCurrentColor(9, 9, 9);
     form.AdvPageControl1->setCurrentIndex(2);
     QPlainTextEdit* memo = form.testBoard->cxMemo1;
     f.fake.clipboard.content = QStringLiteral("#123456");
