@@ -14,6 +14,8 @@ TAppPaths TAppPaths::ForRunningProgram()
     p.programDir = QCoreApplication::applicationDirPath() + '/';
     p.storeFolder = TmRegistry::DefaultStoreFolder();
     p.userDataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tintwell/";
+    p.systemShareDir = QStringLiteral("/usr/share");
+    p.userConfigDir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return p;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Widgets.h"
 #include "color/ColorArea.h"
+#include "color/ColorCopy.h"
 #include "grab/GrabPage.h"
 #include "help/HelpMenu.h"
 #include "palette/LibraryPage.h"
@@ -9,6 +10,7 @@
 #include "palette/PaletteRescue.h"
 #include "palette/PalettePage.h"
 #include "palette/PaletteTools.h"
+#include "palette/SwatchLibrary.h"
 #include "platform/Services.h"
 #include "testboard/TestBoard.h"
 
@@ -17,6 +19,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QListWidget>
 #include <QScreen>
 #include <QTabBar>
@@ -35,6 +39,8 @@ enum SettingPosition {
     posAppPath = 4,
     posPaletteFolder = 5,
     posExportFolder = 6,
+    // Added after the seven of the first run, which keep their places.
+    posCopyForm = 7,
 };
 
 QWidget* AddPage(QTabWidget* tabs, const char* name, const QString& caption)
@@ -114,6 +120,14 @@ void TForm1::buildFrame()
     paletteFiles = new TPaletteFiles(*this, pp_pageFile, pp_pageName);
     paletteTools = new TPaletteTools(*this, pp_pageName);
     helpMenu = new THelpMenu(*this, lowerArea);
+    colorCopy = new TColorCopy(this, TColorCopy::THooks{
+        [this](const QString& text) { SetStatus0(text); },
+        [this](TColorForm form) {
+            mRegistry1.AddValue(QStringLiteral("lastCopyForm"), ColorFormName(form));
+            mRegistry1.WriteValues();
+        },
+        [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); }});
+    AttachCopyMenus();
 
     connect(AdvPageControl1, &QTabWidget::currentChanged, this, &TForm1::AdvPageControl1Change);
 
@@ -274,6 +288,7 @@ void TForm1::FormCreate()
             startNoPalettes();
     }
 
+    colorCopy->LastForm = ColorFormFromName(SettingAt(posCopyForm));
     Pal.SelectedSwatch = -1;
     FillHueStrip(HueStrip);
     SetPageCaption(Pal.PaletteName);
@@ -304,6 +319,60 @@ void TForm1::BuildHiddenPages()
     testBoard->StartUp();
     libraryPage = new TLibraryPage(*this, pageSwatchLibrary);
     libraryPage->StartUp();
+
+    colorCopy->AttachCopyMenu(grabPage->Color_grabbed, [this](QPoint at, TRgbColor& c) {
+        const int hit = grabPage->GrabbedColorAt(at);
+        if (hit < 0)
+            return false;
+        const TSwatch& s = GrabbedColors[std::size_t(hit)];
+        c = {s.Red, s.Green, s.Blue};
+        return true;
+    });
+    colorCopy->AttachCopyMenu(libraryPage->libraryPalette, [this](QPoint at, TRgbColor& c) {
+        const int hit = SwatchLibrary::HitSwatch(LibrarySwatches, libraryPage->LibrarySwatchWidth, at);
+        if (hit < 0)
+            return false;
+        const TSwatch& s = LibrarySwatches[std::size_t(hit)];
+        c = {s.Red, s.Green, s.Blue};
+        return true;
+    });
+}
+
+void TForm1::AttachCopyMenus()
+{
+    colorCopy->AttachCopyMenu(colorArea->result_newColor, [this](QPoint, TRgbColor& c) {
+        c = NewColor;
+        return true;
+    });
+    colorCopy->AttachCopyMenu(palettePage->Color_myPalette, [this](QPoint at, TRgbColor& c) {
+        const std::int32_t hit = Pal.SwatchAt(at.x(), at.y());
+        if (hit < 0)
+            return false;
+        const TSwatch& s = Pal.Palette[std::size_t(hit)];
+        c = {s.Red, s.Green, s.Blue};
+        return true;
+    });
+    colorCopy->WatchKeys({this, colorArea->hexInput, [this] { return NewColor; }, {}, true, {}});
+
+    // The hex box's own menu pastes a colour text as Ctrl+V does, instead of
+    // cutting it to six characters.
+    QLineEdit* hex = colorArea->hexInput;
+    hex->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(hex, &QWidget::customContextMenuRequested, this, [this, hex](const QPoint& at) {
+        QMenu* menu = hex->createStandardContextMenu();
+        menu->setObjectName(QStringLiteral("hex_popup"));
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        // Qt names the item from 6.5 on; before, only its caption tells it.
+        const QString caption = QLineEdit::tr("&Paste");
+        for (QAction* paste : menu->actions()) {
+            if (paste->objectName() != QLatin1String("edit-paste") && !paste->text().startsWith(caption))
+                continue;
+            paste->setObjectName(QStringLiteral("edit-paste"));
+            disconnect(paste, &QAction::triggered, nullptr, nullptr);
+            connect(paste, &QAction::triggered, colorCopy, [this] { colorCopy->PasteClipboard(); });
+        }
+        menu->popup(hex->mapToGlobal(at));
+    });
 }
 
 void TForm1::startNoPalettes()

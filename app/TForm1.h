@@ -26,6 +26,7 @@ class TLibraryPage;
 class TGrabPage;
 class TTestBoard;
 class THelpMenu;
+class TColorCopy;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -103,6 +104,8 @@ public:
     TGrabPage* grabPage = nullptr;
     TTestBoard* testBoard = nullptr;
     THelpMenu* helpMenu = nullptr;
+    // Copying colours as text and pasting them: the copy menus, Ctrl+C, Ctrl+V.
+    TColorCopy* colorCopy = nullptr;
 
     // ---- Handlers of the frame ------------------------------------------------
     void FormCreate();
@@ -155,6 +158,8 @@ protected:
 
 private:
     void buildFrame();
+    // The copy menu on the colour boxes and cells, and the clipboard keys.
+    void AttachCopyMenus();
     void startNoPalettes();
     bool KeepRecoveryCopy(bool saveFailed);
     bool closed_ = false;

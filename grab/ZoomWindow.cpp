@@ -2,6 +2,7 @@
 
 #include "app/TForm1.h"
 #include "app/Widgets.h"
+#include "color/ColorCopy.h"
 #include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"
 #include "grab/Magnifier.h"
@@ -189,6 +190,12 @@ void Tgrab_color::buildControls()
     HotKeyManager1->OnHotKeyPressed = [this](THotKey hotKey, std::uint16_t index) {
         HotKeyManager1HotKeyPressed(hotKey, index);
     };
+
+    // Ctrl+C copies the sampled colour, outside the hot-key fields.
+    if (form_.colorCopy)
+        form_.colorCopy->WatchKeys({this, nullptr, [this] { return form_.SampledColor; },
+                                    [this](const QString& text) { grabbing_status->setPanelText(1, text); }, false,
+                                    [](const QObject* o) { return qobject_cast<const THotKeyEdit*>(o) != nullptr; }});
 
     // Handlers.
     from_grabColor->onPaint = [this](QPainter& p, const QRect&) {

@@ -9,6 +9,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -99,14 +100,22 @@ void TLibraryPage::ListSwatchLibraries()
 {
     // Loading happens when an entry is selected, not while the list fills.
     const QSignalBlocker blocker(combo_lab);
-    combo_lab->addItems(SwatchLibrary::ListSwatchLibraries(LibraryFolder()));
+    // Names only: no file is read until its library is chosen.
+    const TAppPaths& paths = form_.Paths;
+    const SwatchLibrary::TLibrarySources sources = SwatchLibrary::StandardLibrarySources(
+        LibraryFolder(), paths.systemShareDir, paths.userConfigDir,
+        paths.userDataDir.isEmpty() ? QString() : QDir::cleanPath(paths.userDataDir));
+    for (const SwatchLibrary::TLibraryEntry& entry : SwatchLibrary::ListAllLibraries(sources))
+        combo_lab->addItem(entry.label, entry.path);
 }
 
 void TLibraryPage::LoadSwatchLibrary()
 {
-    const QString name = combo_lab->currentText();
+    QString path = combo_lab->currentData().toString();
+    if (path.isEmpty())
+        path = SwatchLibrary::LibraryFilePath(LibraryFolder(), combo_lab->currentText());
     std::vector<TSwatch> swatches;
-    const TFileResult read = SwatchLibrary::LoadSwatchLibrary(LibraryFolder(), name, swatches);
+    const TFileResult read = SwatchLibrary::LoadLibraryFile(path, swatches);
     if (!read) {
         // The library shown before stays loaded and on screen.
         Services().dialogs->message(TMsgIcon::Error, read.error);

@@ -126,21 +126,21 @@ TPicture BuildExportImage(const QString& name, const std::vector<TSwatch>& swatc
     return picture;
 }
 
-QByteArray EncodeBmp(const QImage& image)
+namespace {
+
+QByteArray Encode(const QImage& image, const char* format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    // An opaque 32-bit image is written as 24 bits per pixel, bottom-up, uncompressed.
-    QImageWriter writer(&buffer, "BMP");
+    QImageWriter writer(&buffer, format);
     if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
         return {};
     return bytes;
 }
 
-TFileResult WriteBmp(const QString& path, const QImage& image)
+TFileResult WriteEncoded(const QString& path, const QByteArray& bytes)
 {
-    const QByteArray bytes = EncodeBmp(image);
     if (bytes.isEmpty())
         return TFileResult::Failed(QStringLiteral("Cannot write file \"%1\". The picture could not be encoded.")
                                        .arg(QDir::toNativeSeparators(path)));
@@ -149,5 +149,15 @@ TFileResult WriteBmp(const QString& path, const QImage& image)
         return TFileResult::Failed(QStringLiteral("Cannot write file \"%1\". %2").arg(QDir::toNativeSeparators(path), w.error));
     return {};
 }
+
+} // namespace
+
+// An opaque 32-bit image is written as 24 bits per pixel: bottom-up and
+// uncompressed for BMP, RGB without alpha for PNG.
+QByteArray EncodeBmp(const QImage& image) { return Encode(image, "BMP"); }
+QByteArray EncodePng(const QImage& image) { return Encode(image, "PNG"); }
+
+TFileResult WriteBmp(const QString& path, const QImage& image) { return WriteEncoded(path, EncodeBmp(image)); }
+TFileResult WritePng(const QString& path, const QImage& image) { return WriteEncoded(path, EncodePng(image)); }
 
 } // namespace PaletteExport

@@ -61,7 +61,12 @@ TPicture BuildExportImage(const QString& name, const std::vector<TSwatch>& swatc
 // The image as an uncompressed 24-bit BMP file.
 QByteArray EncodeBmp(const QImage& image);
 
-// Writes the picture to `path` as a BMP; the file appears whole or not at all.
+// The same image as a PNG file (24-bit RGB, no transparency).
+QByteArray EncodePng(const QImage& image);
+
+// Writes the picture to `path` as a BMP or a PNG; the file appears whole or
+// not at all.
 TFileResult WriteBmp(const QString& path, const QImage& image);
+TFileResult WritePng(const QString& path, const QImage& image);
 
 } // namespace PaletteExport

@@ -3,10 +3,13 @@
 #include "app/TForm1.h"
 #include "app/Widgets.h"
 #include "palette/NameDialogs.h"
+#include "palette/PaletteFormats.h"
 #include "palette/PalettePage.h"
 #include "platform/Services.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -65,6 +68,7 @@ TPaletteFiles::TPaletteFiles(TForm1& form, QWidget* filePage, QWidget* palettePa
     mu_delete = AddAction(file_popup, "mu_delete", QStringLiteral("Delete"));
     file_popup->addSeparator();
     mu_newpp = AddAction(file_popup, "mu_newpp", QStringLiteral("New Palette"));
+    mu_import = AddAction(file_popup, "mu_import", QStringLiteral("Import palette..."));
     mu_rename = AddAction(file_popup, "mu_rename", QStringLiteral("Rename"));
 
     connect(list_pp, &QListWidget::clicked, this, [this] { list_ppClick(); });
@@ -85,6 +89,7 @@ TPaletteFiles::TPaletteFiles(TForm1& form, QWidget* filePage, QWidget* palettePa
     connect(mu_saveas, &QAction::triggered, this, [this] { mu_saveasClick(); });
     connect(mu_delete, &QAction::triggered, this, [this] { mu_deleteClick(); });
     connect(mu_newpp, &QAction::triggered, this, [this] { mu_newppClick(); });
+    connect(mu_import, &QAction::triggered, this, [this] { mu_importClick(); });
     connect(mu_rename, &QAction::triggered, this, [this] { mu_renameClick(); });
 
     lastPage_ = form.pp_pageControl->currentIndex();
@@ -355,6 +360,7 @@ void TPaletteFiles::UpdateFileMenu()
     mu_delete->setEnabled(pal.PaletteSaved);
     mu_saveas->setEnabled(pal.PaletteOnFile);
     mu_newpp->setEnabled(true);
+    mu_import->setEnabled(true);
     mu_rename->setEnabled(true);
 }
 
@@ -491,6 +497,44 @@ void TPaletteFiles::mu_newppClick()
         return;
     StartNewPalette();
     ShowPalettePage();
+}
+
+void TPaletteFiles::mu_importClick()
+{
+    IDialogs::OpenFileRequest request;
+    request.title = QStringLiteral("Import palette");
+    request.filter = QStringLiteral("Palettes (*.gpl *.ase *.json *.css *.txt)");
+    request.directory = importFolder_.isEmpty() ? QDir::homePath() : importFolder_;
+    const QString path = Services().dialogs->openFileName(request);
+    if (path.isEmpty())
+        return;
+    importFolder_ = QFileInfo(path).absolutePath();
+    // Read first: a file that cannot be used leaves everything as it was,
+    // and asks nothing.
+    PaletteFormats::TReadResult read = PaletteFormats::ImportPaletteFile(path);
+    if (!read.ok) {
+        Services().dialogs->message(TMsgIcon::Error, read.error);
+        return;
+    }
+    TPaletteModel& pal = form_.Pal;
+    pal.SelectedSwatch = -1;
+    if (!pal.PaletteSaved
+        && Services().dialogs->ask(TMsgIcon::Warning, QStringLiteral("Do you want to save your palette - \n")
+                                                          + form_.PageCaption() + QStringLiteral("?"))
+        && Save() == TSaveOutcome::Failed)
+        return;
+    pal.Palette = std::move(read.swatches);
+    pal.PaletteName = read.name;
+    pal.PaletteOnFile = false;
+    pal.PaletteSaved = false;
+    pal.SelectedSwatch = -1;
+    form_.palettePage->ApplySwatchSize();
+    pal.LayoutPalette();
+    form_.SetPageCaption(read.name);
+    ShowPalettePage();
+    form_.palettePage->EnableEditButtons(true);
+    form_.RepaintPaletteView();
+    form_.SetStatus(QStringLiteral("Palette imported"), read.name + QStringLiteral(" (Not saved)"));
 }
 
 void TPaletteFiles::mu_renameClick()

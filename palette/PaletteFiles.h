@@ -29,6 +29,7 @@ public:
     QAction* mu_saveas = nullptr;
     QAction* mu_delete = nullptr;
     QAction* mu_newpp = nullptr;
+    QAction* mu_import = nullptr;
     QAction* mu_rename = nullptr;
 
     // Fills list_pp from the palette folder (appends, like the file search).
@@ -77,6 +78,10 @@ public:
     void mu_saveasClick();
     void mu_deleteClick();
     void mu_newppClick();
+    // "Import palette...": a GIMP, Adobe, JSON, CSS or text palette becomes
+    // a new, unsaved palette named after its file, behind the same question
+    // as "New Palette". A file that cannot be read changes nothing.
+    void mu_importClick();
     void mu_renameClick();
 
     // Failed: the palette is not saved although the user asked for it (a
@@ -104,6 +109,7 @@ private:
     TForm1& form_;
     QTabBar* tabBar_ = nullptr;      // of pp_pageControl
     QWidget* listViewport_ = nullptr; // of list_pp
+    QString importFolder_;
     int lastPage_ = 1;
     bool programSwitch_ = false;
     bool guardRan_ = false;

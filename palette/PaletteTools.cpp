@@ -3,8 +3,11 @@
 #include "app/TForm1.h"
 #include "app/Widgets.h"
 #include "palette/PaletteExport.h"
+#include "palette/PaletteFormats.h"
+#include "platform/AtomicFile.h"
 #include "platform/Services.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
@@ -33,6 +36,11 @@ TPaletteTools::TPaletteTools(TForm1& form, QWidget* palettePage)
     JvPopupMenu1 = new QMenu(&form);
     JvPopupMenu1->setObjectName("JvPopupMenu1");
     Exporttobmp1 = AddAction(JvPopupMenu1, "Exporttobmp1", QStringLiteral("Export to .bmp"));
+    Exporttopng1 = AddAction(JvPopupMenu1, "Exporttopng1", QStringLiteral("Export to .png"));
+    Exporttogpl1 = AddAction(JvPopupMenu1, "Exporttogpl1", QStringLiteral("Export to .gpl (GIMP, Inkscape, Krita)"));
+    Exporttoase1 = AddAction(JvPopupMenu1, "Exporttoase1", QStringLiteral("Export to .ase (Adobe)"));
+    Exporttocss1 = AddAction(JvPopupMenu1, "Exporttocss1", QStringLiteral("Export to .css"));
+    Exporttojson1 = AddAction(JvPopupMenu1, "Exporttojson1", QStringLiteral("Export to .json"));
     Openexportingfolder1 = AddAction(JvPopupMenu1, "Openexportingfolder1", QStringLiteral("Open exporting folder"));
 
     b_ppSort = new QPushButton(QStringLiteral("Sort"), palettePage);
@@ -51,6 +59,11 @@ TPaletteTools::TPaletteTools(TForm1& form, QWidget* palettePage)
     connect(mu_export, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { JvPopupMenu1->popup(mu_export->mapToGlobal(pos)); });
     connect(Exporttobmp1, &QAction::triggered, this, &TPaletteTools::Exporttobmp1Click);
+    connect(Exporttopng1, &QAction::triggered, this, &TPaletteTools::Exporttopng1Click);
+    connect(Exporttogpl1, &QAction::triggered, this, &TPaletteTools::Exporttogpl1Click);
+    connect(Exporttoase1, &QAction::triggered, this, &TPaletteTools::Exporttoase1Click);
+    connect(Exporttocss1, &QAction::triggered, this, &TPaletteTools::Exporttocss1Click);
+    connect(Exporttojson1, &QAction::triggered, this, &TPaletteTools::Exporttojson1Click);
     connect(Openexportingfolder1, &QAction::triggered, this, &TPaletteTools::Openexportingfolder1Click);
 
     connect(b_ppSort, &QPushButton::clicked, this, &TPaletteTools::b_ppSortClick);
@@ -133,8 +146,81 @@ void TPaletteTools::Exporttobmp1Click()
         Services().dialogs->message(TMsgIcon::Error, written.error);
         return;
     }
+    Exported(fileName, QStringLiteral("Image exported"));
+}
 
-    form_.SetStatus(QStringLiteral("Image exported"), form_.PageCaption());
+void TPaletteTools::ExportAs(TExportFormat format)
+{
+    struct TKind {
+        const char* title;
+        const char* filter;
+        const char* suffix;
+    };
+    static const TKind kinds[] = {
+        {"Export palette as a PNG picture", "PNG pictures (*.png)", "png"},
+        {"Export palette for GIMP, Inkscape and Krita", "GIMP palettes (*.gpl)", "gpl"},
+        {"Export palette for Adobe programs", "Adobe swatch exchange (*.ase)", "ase"},
+        {"Export palette as CSS", "CSS style sheets (*.css)", "css"},
+        {"Export palette as JSON", "JSON files (*.json)", "json"},
+    };
+    const TKind& kind = kinds[int(format)];
+    TPaletteModel& pal = form_.Pal;
+    if (pal.SwatchCount() < 1) {
+        Services().dialogs->message(TMsgIcon::Information, QStringLiteral("There have no colors to be exported."));
+        return;
+    }
+    form_.ApplySwatchSize();
+    if (format == TExportFormat::Png) {
+        const QString sizeError = PaletteExport::SizeError(pal.SwatchWidth, pal.SwatchCount());
+        if (!sizeError.isEmpty()) {
+            Services().dialogs->message(TMsgIcon::Error, sizeError);
+            return;
+        }
+    }
+
+    QString& last = lastFormatFile_[int(format)];
+    IDialogs::SaveFileRequest request;
+    request.title = QString::fromLatin1(kind.title);
+    request.filter = QString::fromLatin1(kind.filter);
+    request.defaultSuffix = QString::fromLatin1(kind.suffix);
+    request.directory = form_.ExportFolder;
+    request.fileName = last.isEmpty() ? form_.PageCaption() + '.' + request.defaultSuffix : last;
+    request.confirmOverwrite = true;
+    const QString fileName = Services().dialogs->saveFileName(request);
+    if (fileName.isEmpty())
+        return;
+    last = fileName;
+
+    const QString name = form_.PageCaption();
+    QByteArray bytes;
+    switch (format) {
+    case TExportFormat::Png: {
+        const PaletteExport::TPicture picture = PaletteExport::BuildExportImage(name, pal.Palette, pal.SwatchWidth);
+        if (!picture) {
+            Services().dialogs->message(TMsgIcon::Error, picture.error);
+            return;
+        }
+        bytes = PaletteExport::EncodePng(picture.image);
+        break;
+    }
+    case TExportFormat::Gpl: bytes = PaletteFormats::WriteGpl(name, pal.Palette, pal.SwatchesPerRow()); break;
+    case TExportFormat::Ase: bytes = PaletteFormats::WriteAse(name, pal.Palette); break;
+    case TExportFormat::Css: bytes = PaletteFormats::WriteCss(name, pal.Palette); break;
+    case TExportFormat::Json: bytes = PaletteFormats::WriteJson(name, pal.Palette); break;
+    }
+    const TWriteResult written = bytes.isEmpty() ? TWriteResult{false, QStringLiteral("The file could not be encoded.")}
+                                                 : WriteFileAtomically(fileName, bytes);
+    if (!written.ok) {
+        Services().dialogs->message(TMsgIcon::Error, QStringLiteral("Cannot write file \"%1\". %2")
+                                                         .arg(QDir::toNativeSeparators(fileName), written.error));
+        return;
+    }
+    Exported(fileName, format == TExportFormat::Png ? QStringLiteral("Image exported") : QStringLiteral("Palette exported"));
+}
+
+void TPaletteTools::Exported(const QString& fileName, const QString& status)
+{
+    form_.SetStatus(status, form_.PageCaption());
     QString folder = QFileInfo(fileName).absolutePath();
     if (!folder.endsWith('/'))
         folder += '/';

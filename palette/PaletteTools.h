@@ -23,6 +23,11 @@ public:
     QPushButton* mu_export = nullptr;
     QMenu* JvPopupMenu1 = nullptr;
     QAction* Exporttobmp1 = nullptr;
+    QAction* Exporttopng1 = nullptr;
+    QAction* Exporttogpl1 = nullptr;
+    QAction* Exporttoase1 = nullptr;
+    QAction* Exporttocss1 = nullptr;
+    QAction* Exporttojson1 = nullptr;
     QAction* Openexportingfolder1 = nullptr;
 
     QPushButton* b_ppSort = nullptr;
@@ -34,6 +39,15 @@ public:
 
     void mu_exportClick();
     void Exporttobmp1Click();
+    // The other formats, each through the save dialog with its own title,
+    // filter and extension; a success ends as the BMP export does.
+    enum class TExportFormat { Png, Gpl, Ase, Css, Json };
+    void ExportAs(TExportFormat format);
+    void Exporttopng1Click() { ExportAs(TExportFormat::Png); }
+    void Exporttogpl1Click() { ExportAs(TExportFormat::Gpl); }
+    void Exporttoase1Click() { ExportAs(TExportFormat::Ase); }
+    void Exporttocss1Click() { ExportAs(TExportFormat::Css); }
+    void Exporttojson1Click() { ExportAs(TExportFormat::Json); }
     void Openexportingfolder1Click();
 
     void b_ppSortClick();
@@ -49,7 +63,10 @@ private:
     void SortOpenPalette(TSortOrder order);
     // Where the buttons open their menus: left of the button, at the pointer's height.
     QPoint MenuPoint(const QPushButton* button) const;
+    // After a file was written: the status, the folder opened and stored.
+    void Exported(const QString& fileName, const QString& status);
 
     TForm1& form_;
     QString lastExportFile_;
+    QString lastFormatFile_[5];
 };

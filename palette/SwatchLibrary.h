@@ -28,6 +28,44 @@ QString LibraryFilePath(const QString& folder, const QString& name);
 // a malformed line) `out` is left as it was and the error names the cause.
 TFileResult LoadSwatchLibrary(const QString& folder, const QString& name, std::vector<TSwatch>& out);
 
+// ---- Libraries from other programs ---------------------------------------
+//
+// Besides the .cbl files beside the program, the palettes GIMP and Inkscape
+// keep (.gpl files) are offered as libraries, read-only, and so are the .cbl
+// and .gpl files of the user's own library folder. Each is listed with its
+// source in front: "GIMP: Bears", "Inkscape: GNOME HIG", "My library: Sea";
+// the name is the file's name without its extension, '_' shown as a blank.
+
+struct TLibraryEntry {
+    QString label; // as listed in the drop-down list
+    QString path;  // the file
+    friend bool operator==(const TLibraryEntry&, const TLibraryEntry&) = default;
+};
+
+// Where the libraries are looked for. An empty folder is skipped.
+struct TLibrarySources {
+    QString programLibrary;        // library/ beside the program: .cbl
+    QStringList gimpFolders;       // .gpl
+    QStringList inkscapeFolders;   // .gpl
+    QString userLibrary;           // the user's own: .cbl and .gpl
+};
+
+// The usual places: <share>/gimp/2.0/palettes and <config>/GIMP/<version>/palettes,
+// <share>/inkscape/palettes and <config>/inkscape/palettes, <data>/library.
+// Only folder names are looked at, no file is opened.
+TLibrarySources StandardLibrarySources(const QString& programLibrary, const QString& systemShare,
+                                       const QString& userConfig, const QString& userData);
+
+// Every library, in this order: the program's own (as ListSwatchLibraries
+// lists them, label = name), GIMP's, Inkscape's, the user's own; within a
+// folder in name order; hidden files are left out. Lists names only.
+QList<TLibraryEntry> ListAllLibraries(const TLibrarySources& sources);
+
+// Reads a library file: .gpl as GIMP reads it, anything else in the .cbl
+// syntax. Only regular files up to the palette file limit are read. On
+// failure `out` is left as it was.
+TFileResult LoadLibraryFile(const QString& path, std::vector<TSwatch>& out);
+
 // Cell size (width = height) for a size choice: 40, 30 or 20.
 constexpr int ApplyLibrarySwatchSize(TSwatchSize size) { return SwatchPixels(size); }
 

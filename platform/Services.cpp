@@ -3,6 +3,7 @@
 #include "platform/X11Screen.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDialog>
@@ -55,6 +56,17 @@ public:
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
         if (!request.fileName.isEmpty())
             dialog.selectFile(request.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    QString openFileName(const OpenFileRequest& request) override
+    {
+        QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory, request.filter);
+        dialog.setObjectName(QStringLiteral("openDialog"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();
@@ -158,7 +170,27 @@ public:
     }
 };
 
+class TQtClipboard final : public IClipboard {
+public:
+    void setText(const QString& text) override
+    {
+        if (QClipboard* clipboard = QGuiApplication::clipboard())
+            clipboard->setText(text);
+    }
+    QString text() override
+    {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        return clipboard ? clipboard->text() : QString();
+    }
+};
+
 } // namespace
+
+IClipboard& QtClipboard()
+{
+    static TQtClipboard instance;
+    return instance;
+}
 
 IDialogs& QtDialogs()
 {
@@ -180,7 +212,7 @@ IScreen& QtScreen()
 
 TServices& Services()
 {
-    static TServices services{&QtDialogs(), &QtDesktop(), &QtScreen()};
+    static TServices services{&QtDialogs(), &QtDesktop(), &QtScreen(), &QtClipboard()};
     return services;
 }
 
@@ -191,6 +223,7 @@ TServicesOverride::TServicesOverride(const TServices& replacement)
     if (replacement.dialogs) current.dialogs = replacement.dialogs;
     if (replacement.desktop) current.desktop = replacement.desktop;
     if (replacement.screen) current.screen = replacement.screen;
+    if (replacement.clipboard) current.clipboard = replacement.clipboard;
 }
 
 TServicesOverride::~TServicesOverride()

@@ -40,6 +40,14 @@ public:
     // Empty when the user cancelled.
     virtual QString saveFileName(const SaveFileRequest& request) = 0;
 
+    struct OpenFileRequest {
+        QString title;
+        QString filter;    // in Qt's form, e.g. "Palettes (*.gpl *.ase)"
+        QString directory; // initial folder
+    };
+    // The chosen existing file; empty when the user cancelled.
+    virtual QString openFileName(const OpenFileRequest& request) = 0;
+
     // Runs one of the program's own modal windows and returns its result.
     virtual int exec(QDialog& dialog) = 0;
 };
@@ -65,10 +73,19 @@ public:
     virtual QImage grab(const QRect& rect) = 0;
 };
 
+// The system clipboard's text.
+class IClipboard {
+public:
+    virtual ~IClipboard() = default;
+    virtual void setText(const QString& text) = 0;
+    virtual QString text() = 0;
+};
+
 struct TServices {
     IDialogs* dialogs = nullptr;
     IDesktop* desktop = nullptr;
     IScreen* screen = nullptr;
+    IClipboard* clipboard = nullptr;
 };
 
 // The services in use. Until something is installed, the real ones.
@@ -77,6 +94,7 @@ TServices& Services();
 IDialogs& QtDialogs();
 IDesktop& QtDesktop();
 IScreen& QtScreen();
+IClipboard& QtClipboard();
 
 // Installs doubles for the lifetime of the guard, then restores the previous set.
 class TServicesOverride {

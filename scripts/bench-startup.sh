@@ -4,7 +4,9 @@
 # its first run every time), and prints the median time until the window is
 # mapped, the resident memory 2 s later and the CPU used while idle. A third
 # program, the minimal window with one label, shows what any window with
-# text pays for setting up fonts.
+# text pays for setting up fonts. When scripts/fetch-test-files.sh has
+# fetched GIMP's and Inkscape's palettes, each Tintwell run finds them in its
+# configuration folder, so listing them as libraries is part of the start.
 #   scripts/bench-startup.sh [RUNS]   (default 11)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,10 +21,16 @@ set -euo pipefail
 build=$1 runs=$2
 prog="$TINTWELL_TEST_WORK/program"
 cp -a "$build/program" "$prog"
+palettes="$build/ext/palettes/usr/share"
 probe() { # name command...
     local name=$1; shift
     local run=$((RANDOM))
     rm -rf "$prog/MyPalettes" "$prog/ExportPalette"
+    if [ -d "$palettes" ]; then
+        mkdir -p "$TINTWELL_TEST_WORK/cfg-$run/GIMP/2.10" "$TINTWELL_TEST_WORK/cfg-$run/inkscape"
+        cp -r "$palettes/gimp/2.0/palettes" "$TINTWELL_TEST_WORK/cfg-$run/GIMP/2.10/"
+        cp -r "$palettes/inkscape/palettes" "$TINTWELL_TEST_WORK/cfg-$run/inkscape/"
+    fi
     XDG_CONFIG_HOME="$TINTWELL_TEST_WORK/cfg-$run" XDG_DATA_HOME="$TINTWELL_TEST_WORK/data-$run" \
         "$build/bench/startup_probe" 2 3 "$@" | sed "s/^/$name /"
 }

@@ -102,10 +102,11 @@ shot my-palettes 0 327 434 296
 click $((PAGE_X + 361)) $((PAGE_Y + 34))   # Open
 park
 shot palette-page 0 327 434 296
-for menu in file:34 export:90 sort:146; do
-    name=${menu%%:*} y=${menu##*:}
+# The export menu reaches past the window's right edge.
+for menu in file:34:434 export:90:560 sort:146:434; do
+    IFS=: read -r name y width <<<"$menu"
     click $((PAGE_X + 361)) $((PAGE_Y + y))
-    shot "$name-menu" 0 327 434 296
+    shot "$name-menu" 0 327 "$width" 296
     xdotool key Escape
     sleep 0.3
 done

@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev libgl-dev libx11-dev libxcb1-dev
     libgtest-dev libbenchmark-dev
     # the tests that drive the real program
-    xvfb xauth xdotool imagemagick x11-apps x11-utils
+    xvfb xauth xdotool imagemagick x11-apps x11-utils xclip
     fonts-dejavu-core
     # the Debian package: icons, building it, and the checks Debian runs on it
     librsvg2-bin dpkg-dev lintian desktop-file-utils appstream libglib2.0-bin

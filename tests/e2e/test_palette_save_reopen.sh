@@ -22,7 +22,9 @@ xdotool type --delay 20 "$name"
 xdotool key Return
 wait_for "the palette file" test -f "$palette_file"
 printf "$red_line$red_line" | cmp -s - "$palette_file" || fail "saved bytes: $(od -c "$palette_file")"
-[ "$(store_value lastFileName)" = "$name" ] || fail "lastFileName: $(store_value lastFileName)"
+# The dialog writes the palette first and the settings after it.
+last_name_stored() { [ "$(store_value lastFileName)" = "$name" ]; }
+wait_for "lastFileName $name (it is $(store_value lastFileName))" last_name_stored
 close_main_window # saved: no question
 
 # Second run: the palette is reopened and drawn.

@@ -55,6 +55,17 @@ public:
         saveAnswers.pop_front();
         return a;
     }
+    std::vector<OpenFileRequest> openRequests;
+    std::deque<QString> openAnswers; // empty text = cancelled
+    QString openFileName(const OpenFileRequest& request) override
+    {
+        openRequests.push_back(request);
+        if (openAnswers.empty())
+            return {};
+        QString a = openAnswers.front();
+        openAnswers.pop_front();
+        return a;
+    }
     int exec(QDialog& dialog) override
     {
         execTitles.push_back(dialog.windowTitle());
@@ -110,13 +121,22 @@ public:
     }
 };
 
+// A clipboard of the test's own; nothing reaches the system's.
+class TFakeClipboard : public IClipboard {
+public:
+    QString content;
+    void setText(const QString& text) override { content = text; }
+    QString text() override { return content; }
+};
+
 class TFakeServices {
 public:
     TFakeDialogs dialogs;
     TFakeDesktop desktop;
     TFakeScreen screen;
+    TFakeClipboard clipboard;
     TFakeServices()
-        : guard_(TServices{&dialogs, &desktop, &screen})
+        : guard_(TServices{&dialogs, &desktop, &screen, &clipboard})
     {
     }
 

@@ -379,7 +379,9 @@ TEST_F(ExportFixture, ExportButtonOpensItsMenu)
     QStringList captions;
     for (QAction* a : menu->actions())
         captions << a->text();
-    EXPECT_EQ(captions, QStringList({"Export to .bmp", "Open exporting folder"}));
+    EXPECT_EQ(captions, QStringList({"Export to .bmp", "Export to .png", "Export to .gpl (GIMP, Inkscape, Krita)",
+                                     "Export to .ase (Adobe)", "Export to .css", "Export to .json",
+                                     "Open exporting folder"}));
     menu->hide();
 }
 

@@ -109,12 +109,13 @@ TEST(PaletteView, PressSelectsOnlyInsideACellAndDoubleClickAppliesTheSelection)
     TPaletteWindow w({{"P", "10\t20\t30\r\n40\t50\t60\r\n"}}, "P");
     TForm1& form = w.form();
     TPaintBox* view = w.page().Color_myPalette;
-    // Left edge of cell 1 (x 31) is not inside; x 32 is; any button selects.
-    QTest::mousePress(view, Qt::RightButton, {}, QPoint(31, 10));
+    // Left edge of cell 1 (x 31) is not inside; x 32 is; any button but
+    // the right one (the copy menu's) selects.
+    QTest::mousePress(view, Qt::MiddleButton, {}, QPoint(31, 10));
     EXPECT_EQ(form.Pal.SelectedSwatch, -1);
-    QTest::mousePress(view, Qt::RightButton, {}, QPoint(32, 10));
+    QTest::mousePress(view, Qt::MiddleButton, {}, QPoint(32, 10));
     EXPECT_EQ(form.Pal.SelectedSwatch, 1);
-    QTest::mouseRelease(view, Qt::RightButton, {}, QPoint(32, 10));
+    QTest::mouseRelease(view, Qt::MiddleButton, {}, QPoint(32, 10));
     // White space keeps the selection.
     QTest::mousePress(view, Qt::LeftButton, {}, QPoint(150, 50));
     EXPECT_EQ(form.Pal.SelectedSwatch, 1);
