@@ -308,14 +308,16 @@ TEST_F(ExportFixture, StoringTheFolderFailingAfterTheKeyOpenedShowsTheStepError)
 {
     setPalette(Numbered(3), &TPalettePage::check_medium);
     const QStringList storedBefore = f.storedValues();
-    // The store's file cannot be replaced: its temporary name is taken by a
-    // folder, which stops root as well as anyone else.
-    const QFileInfo store(form->mRegistry1.KeyFile());
-    ASSERT_TRUE(store.exists());
-    const QString blocker = store.absolutePath() + "/.values." + QString::number(QCoreApplication::applicationPid()) + ".tmp";
-    ASSERT_TRUE(QDir().mkpath(blocker));
+    // The store's file cannot be replaced: it is a link into a folder that
+    // does not exist, so no temporary can be made beside its target, which
+    // stops root as well as anyone else.
+    const QString store = form->mRegistry1.KeyFile();
+    ASSERT_TRUE(QFileInfo::exists(store));
+    ASSERT_TRUE(QFile::rename(store, store + ".kept"));
+    ASSERT_TRUE(QFile::link(out.path() + "/no-such-folder/values", store));
     exportTo(target());
-    QDir(blocker).removeRecursively();
+    ASSERT_TRUE(QFile::remove(store));
+    ASSERT_TRUE(QFile::rename(store + ".kept", store));
 
     ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.fake.dialogs.shown[0].icon, TMsgIcon::Error);

@@ -387,16 +387,20 @@ TEST_F(LibraryPageFixture, DoubleClickAddsTheSwatchColourToThePaletteOnce)
     EXPECT_EQ((TRgbColor{added.Red, added.Green, added.Blue}), (TRgbColor{40, 50, 60}));
 }
 
-TEST_F(LibraryPageFixture, RightButtonDoubleClickOnlyPicks)
+TEST_F(LibraryPageFixture, OtherButtonsDoubleClickAddNothing)
 {
     write("Alpha", "10\t20\t30\r\n40\t50\t60\r\n");
     TForm1& form = open();
     TLibraryPage& page = *form.libraryPage;
-    QTest::mouseClick(page.libraryPalette, Qt::RightButton, {}, centre(form, 1));
-    QTest::mouseDClick(page.libraryPalette, Qt::RightButton, {}, centre(form, 1));
-    QTest::mouseRelease(page.libraryPalette, Qt::RightButton, {}, centre(form, 1));
-    EXPECT_EQ(form.LibrarySelectedSwatch, 1);
-    EXPECT_EQ(form.Pal.SwatchCount(), 0);
+    // The middle button picks as a press does; the right button offers the
+    // colour to copy and selects nothing. Neither adds a colour.
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mouseClick(page.libraryPalette, button, {}, centre(form, 1));
+        QTest::mouseDClick(page.libraryPalette, button, {}, centre(form, 1));
+        QTest::mouseRelease(page.libraryPalette, button, {}, centre(form, 1));
+        EXPECT_EQ(form.LibrarySelectedSwatch, button == Qt::RightButton ? -1 : 1);
+        EXPECT_EQ(form.Pal.SwatchCount(), 0);
+    }
 }
 
 } // namespace
