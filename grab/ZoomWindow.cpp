@@ -338,6 +338,7 @@ void Tgrab_color::MagnifierTick()
     const QRect windowRect(qRound(frame.x() * ratio), qRound(frame.y() * ratio), qRound(frame.width() * ratio),
                            qRound(frame.height() * ratio));
     if (windowRect.contains(pointer)) {
+        LastFrame.forget();
         bringApplicationForward();
         if (Panel1->isHidden()) {
             Panel1->show();
@@ -366,7 +367,11 @@ void Tgrab_color::MagnifierTick()
     if (LivePicture.isNull())
         return;
     const TMagnifierStep step = MagnifierStep(Slider->value(), size, pointer, screen.desktopSize());
-    EnlargeNearest(screen.grab(step.source), LivePicture);
+    TMagnifierFrame shown{screen.grab(step.source), pointer, Slider->value(), size, cbSrediste->isChecked()};
+    if (shown.sameAs(LastFrame))
+        return; // at rest: the picture, the sample and the preview stand
+    EnlargeNearest(shown.source, LivePicture);
+    LastFrame = std::move(shown);
 
     // The sample point can fall just outside the picture where the window's
     // size does not divide evenly; read the nearest pixel then.
@@ -428,6 +433,7 @@ void Tgrab_color::HotKeyManager1HotKeyPressed(THotKey hotKey, std::uint16_t)
             Image1->hide();
             Image2->update();
         } else {
+            LastFrame.forget(); // the frozen picture's colour is in the preview
             Timer1->start(TickInterval);
             grabbing_status->setPanelText(0, QStringLiteral("Start zooming"));
             grabbing_status->setPanelText(1, QStringLiteral("Preess ") + KeyText(GrabKey)
@@ -539,6 +545,7 @@ void Tgrab_color::FormResize()
     if (QLabel* last = grabbing_status->panel(1))
         last->resize(qMax(50, w - last->x()), StatusHeight);
     LivePicture = QImage(); // the next tick builds it at the new size
+    LastFrame.forget();
 }
 
 void Tgrab_color::resizeEvent(QResizeEvent* event)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "grab/HotKeyManager.h"
+#include "grab/Magnifier.h"
 #include "palette/PaletteModel.h"
 
 #include <QDialog>
@@ -71,6 +72,7 @@ public:
     QWidget* AppWindow = nullptr;
     QImage LivePicture;   // Image1's picture; rebuilt at Image1's size
     QImage FrozenPicture; // Image2's picture; empty until the first freeze
+    TMagnifierFrame LastFrame; // what the last tick showed in LivePicture
 
     // ---- Handlers --------------------------------------------------------------
     void FormCreate();
