@@ -5,6 +5,8 @@
 #include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"
 #include "grab/Magnifier.h"
+#include "grab/StillScreen.h"
+#include "platform/ScreenPortal.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QSlider>
 #include <QTimer>
@@ -57,6 +60,8 @@ Tgrab_color::Tgrab_color(TForm1& form)
     buildControls();
     FormCreate();
     Timer1->start(TickInterval);
+    if (PortalSession())
+        startStillScreen();
 }
 
 void Tgrab_color::buildControls()
@@ -227,6 +232,7 @@ Tgrab_color::~Tgrab_color()
 {
     // FormDestroy: stop, and give back every hot key before the window goes.
     Timer1->stop();
+    still_.reset();
     HotKeyManager1->OnHotKeyPressed = nullptr;
     HotKeyManager1->Unregister(HotKey1->value());
     HotKeyManager1->Unregister(HotKey2->value());
@@ -329,7 +335,11 @@ void Tgrab_color::MagnifierTick()
 {
     if (isMinimized())
         return;
-    IScreen& screen = *Services().screen;
+    if (still_ && still_->state() != TStillScreen::State::Showing) {
+        showStillState();
+        return;
+    }
+    IScreen& screen = still_ ? static_cast<IScreen&>(*still_) : *Services().screen;
     const QPoint pointer = screen.cursorPos();
 
     // The whole window on the screen, in screen pixels.
@@ -359,7 +369,8 @@ void Tgrab_color::MagnifierTick()
         myhelp->setText(QStringLiteral("(You have not set up your hotkey!)"));
     grabbing_status->setPanelText(0, QStringLiteral("Start zooming"));
     grabbing_status->setPanelText(1, QStringLiteral("Preess ") + KeyText(GrabKey) + QStringLiteral(" to grab colors,")
-                                         + KeyText(ZoomKey) + QStringLiteral(" to capture zooming area."));
+                                         + KeyText(ZoomKey) + QStringLiteral(" to capture zooming area.")
+                                         + (still_ ? QStringLiteral(" F5 takes a new screenshot.") : QString()));
 
     const QSize size = Image1->size();
     if (LivePicture.size() != size)
@@ -411,6 +422,13 @@ void Tgrab_color::HotKeyManager1HotKeyPressed(THotKey hotKey, std::uint16_t)
             field->typeCombination(hotKey);
             return;
         }
+    }
+
+    if (still_ && still_->state() != TStillScreen::State::Showing) {
+        // No picture to freeze or sample: the grab key asks the desktop's picker.
+        if (hotKey == GrabKey && still_->state() == TStillScreen::State::Picking)
+            pickColor();
+        return;
     }
 
     if (hotKey == ZoomKey) {
@@ -575,6 +593,7 @@ void Tgrab_color::closeEvent(QCloseEvent* event)
     if (!closed_) {
         closed_ = true;
         Timer1->stop();
+        endStill();
         FormClose();
     }
     QDialog::closeEvent(event);
@@ -586,7 +605,85 @@ void Tgrab_color::done(int result)
     if (!closed_) {
         closed_ = true;
         Timer1->stop();
+        endStill();
         FormClose();
     }
     QDialog::done(result);
+}
+
+// ---------------------------------------------------------------- screen through the desktop portal
+
+void Tgrab_color::startStillScreen()
+{
+    still_ = std::make_unique<TStillScreen>(this, ScreenPortal(), *Services().screen);
+    still_->onChanged = [this] {
+        LastFrame.forget();
+        MagnifierTick();
+    };
+    still_->onCloseRequested = [this] { reject(); };
+
+    StillButton = new QPushButton(QStringLiteral("New screenshot (F5)"), Panel1);
+    StillButton->setObjectName(QStringLiteral("StillButton"));
+    StillButton->setAccessibleName(QStringLiteral("New screenshot"));
+    StillButton->setGeometry(8, 228, 150, 24);
+    StillButton->setAutoDefault(false);
+    StillButton->show();
+    connect(StillButton, &QPushButton::clicked, this, &Tgrab_color::stillButtonClick);
+
+    // Asked once the window is on the screen, so that the wait shows in it.
+    QTimer::singleShot(0, this, [this] {
+        if (still_)
+            still_->takeScreenshot();
+    });
+}
+
+void Tgrab_color::endStill()
+{
+    // The still picture goes with the zoom window.
+    still_.reset();
+}
+
+void Tgrab_color::showStillState()
+{
+    // Nothing to magnify: the settings stay in front.
+    if (Panel1->isHidden()) {
+        Panel1->show();
+        Panel1->raise();
+    }
+    Image1->hide();
+    const TStillScreen::State state = still_->state();
+    StillButton->setEnabled(state != TStillScreen::State::Waiting);
+    StillButton->setText(state == TStillScreen::State::Picking ? QStringLiteral("Pick a color")
+                                                                : QStringLiteral("New screenshot (F5)"));
+    StillButton->setAccessibleName(state == TStillScreen::State::Picking ? QStringLiteral("Pick a color")
+                                                                         : QStringLiteral("New screenshot"));
+    grabbing_status->setPanelText(0, still_->statusTitle());
+    QString text = still_->statusText();
+    if (state == TStillScreen::State::Picking)
+        text += QStringLiteral(" Press ") + KeyText(GrabKey)
+              + QStringLiteral(" or \"Pick a color\" to pick a color with the desktop's picker.");
+    else if (state == TStillScreen::State::Failed)
+        text += QStringLiteral(" Press F5 to try again.");
+    grabbing_status->setPanelText(1, text);
+}
+
+void Tgrab_color::stillButtonClick()
+{
+    if (!still_)
+        return;
+    if (still_->state() == TStillScreen::State::Picking)
+        pickColor();
+    else
+        still_->takeScreenshot();
+}
+
+void Tgrab_color::pickColor()
+{
+    if (!still_)
+        return;
+    still_->pick([this](const TRgbColor& color) {
+        form_.SampledColor = color;
+        GrabSampledColor();
+        showSampledColor();
+    });
 }

@@ -14,9 +14,12 @@
 #include <QElapsedTimer>
 #include <QImage>
 
+#include <memory>
 #include <vector>
 
 class QCheckBox;
+class QPushButton;
+class TStillScreen;
 class QGroupBox;
 class QLabel;
 class QSlider;
@@ -64,6 +67,9 @@ public:
     TStatusBar* grabbing_status = nullptr;
     QTimer* Timer1 = nullptr;
     THotKeyManager* HotKeyManager1 = nullptr;
+    // Where the screen comes from the desktop portal: a new screenshot, or
+    // (when screenshots are refused) one pick with the desktop's picker.
+    QPushButton* StillButton = nullptr;
 
     // ---- State ---------------------------------------------------------------
     THotKey ZoomKey = 0; // registered values; 0 when none
@@ -97,6 +103,9 @@ public:
     void GrabSampledColor();
     QString StatusText(int panel) const;
     bool Live() const;
+    // The still picture and its windows, where the screen comes through the
+    // desktop portal; null on X11.
+    TStillScreen* Still() const { return still_.get(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -111,8 +120,14 @@ private:
     void bringApplicationForward();
     void notAvailable(THotKey hotKey);
     bool acceptFieldValue(THotKeyEdit* field, THotKey& registered);
+    void startStillScreen();
+    void showStillState();
+    void stillButtonClick();
+    void pickColor();
+    void endStill();
 
     TForm1& form_;
     bool closed_ = false;
     QElapsedTimer lastActivation_;
+    std::unique_ptr<TStillScreen> still_;
 };

@@ -21,6 +21,7 @@ const QString kScreenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
 const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 
 IScreenPortal* g_current = nullptr;
+int g_portalSession = -1; // not read yet
 
 TPortalAnswer Answer(TPortalAnswer::Kind kind, const QString& message)
 {
@@ -273,6 +274,27 @@ TPortalAnswer TDesktopPortal::colorFrom(const QVariantMap& results) const
     a.green = Channel(g);
     a.blue = Channel(b);
     return a;
+}
+
+bool PortalSession()
+{
+    if (g_portalSession < 0) {
+        const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+        const QByteArray type = qgetenv("XDG_SESSION_TYPE");
+        g_portalSession = !wayland.isEmpty() || type.compare("wayland", Qt::CaseInsensitive) == 0 ? 1 : 0;
+    }
+    return g_portalSession == 1;
+}
+
+TPortalSessionOverride::TPortalSessionOverride(bool portal)
+    : previous_(g_portalSession)
+{
+    g_portalSession = portal ? 1 : 0;
+}
+
+TPortalSessionOverride::~TPortalSessionOverride()
+{
+    g_portalSession = previous_;
 }
 
 IScreenPortal& ScreenPortal()

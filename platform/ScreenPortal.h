@@ -86,6 +86,22 @@ private:
     unsigned serial_ = 0; // tells stale replies from the current request
 };
 
+// Whether the zoom window reads the screen itself (X11) or asks the desktop
+// portal for it (a Wayland session: WAYLAND_DISPLAY set, or XDG_SESSION_TYPE
+// "wayland"). Read from the environment at the first call.
+bool PortalSession();
+// For tests: the choice for the lifetime of the guard.
+class TPortalSessionOverride {
+public:
+    explicit TPortalSessionOverride(bool portal);
+    ~TPortalSessionOverride();
+    TPortalSessionOverride(const TPortalSessionOverride&) = delete;
+    TPortalSessionOverride& operator=(const TPortalSessionOverride&) = delete;
+
+private:
+    int previous_;
+};
+
 // The portal in use: the session bus's unless a test installed another.
 IScreenPortal& ScreenPortal();
 
