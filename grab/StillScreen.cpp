@@ -201,10 +201,7 @@ void TStillScreen::showPictures()
         auto* w = static_cast<TPictureWindow*>(windows_[size_t(i)].data());
         if (!w)
             continue;
-        w->onUserClose = [this] {
-            if (onCloseRequested)
-                onCloseRequested();
-        };
+        w->onUserClose = [this] { requestClose(); };
         const QRect g = screens[i]->geometry();
         const QRect part(qRound(g.x() * scale), qRound(g.y() * scale), qRound(g.width() * scale),
                          qRound(g.height() * scale));
@@ -231,6 +228,15 @@ void TStillScreen::hidePictures()
     for (const QPointer<QWidget>& w : windows_)
         if (w)
             w->hide();
+}
+
+void TStillScreen::requestClose()
+{
+    // Not from inside the event of a window that the close deletes.
+    QTimer::singleShot(0, this, [this] {
+        if (onCloseRequested)
+            onCloseRequested();
+    });
 }
 
 QPoint TStillScreen::cursorPos()
@@ -270,9 +276,10 @@ bool TStillScreen::eventFilter(QObject* watched, QEvent* event)
         takeScreenshot();
         return true;
     }
-    if (key->key() == Qt::Key_Escape && onPicture) {
-        if (onCloseRequested)
-            onCloseRequested();
+    // Esc ends the zoom window from either window, whatever has the focus
+    // (the list of grabbed colours would take it as a scrolling key).
+    if (key->key() == Qt::Key_Escape) {
+        requestClose();
         return true;
     }
     return false;

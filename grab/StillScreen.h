@@ -75,6 +75,7 @@ private:
     void showPictures();
     void hidePictures();
     void setState(State state, const QString& message = QString());
+    void requestClose();
 
     QPointer<QWidget> zoom_;
     IScreenPortal& portal_;

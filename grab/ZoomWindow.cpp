@@ -615,6 +615,9 @@ void Tgrab_color::done(int result)
 
 void Tgrab_color::startStillScreen()
 {
+    // Modal to the main window only: the still pictures are windows of ours
+    // that must keep their keys (Esc, F5, the hot keys).
+    setWindowModality(Qt::WindowModal);
     still_ = std::make_unique<TStillScreen>(this, ScreenPortal(), *Services().screen);
     still_->onChanged = [this] {
         LastFrame.forget();

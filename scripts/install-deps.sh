@@ -12,6 +12,9 @@ packages=(
     # the tests that drive the real program
     xvfb xauth xdotool imagemagick x11-apps x11-utils
     fonts-dejavu-core
+    # the zoom window on a headless Wayland desktop, through the desktop portal
+    sway xwayland grim pipewire dbus-daemon dbus-bin procps
+    xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
 )
 # Optional groups: `install-deps.sh fuzz` adds clang and its fuzzing runtime.
 for group in "$@"; do

@@ -305,6 +305,7 @@ TEST(ZoomPortal, ClosingEndsTheRequestAndTakesThePicturesAlong)
         ASSERT_FALSE(VisiblePictureWindows().empty());
         // Esc over the picture ends the zoom window as its close box does.
         QTest::keyClick(VisiblePictureWindows().front(), Qt::Key_Escape);
+        QTRY_VERIFY(z.form->isVisible());
         EXPECT_EQ(w.result(), QDialog::Rejected);
         EXPECT_TRUE(VisiblePictureWindows().empty());
         EXPECT_EQ(z.form->GrabbedColors.size(), 1u);
@@ -315,8 +316,8 @@ TEST(ZoomPortal, ClosingEndsTheRequestAndTakesThePicturesAlong)
         z.openShowing();
         // Closed by the desktop (its own close key on the full-screen window).
         VisiblePictureWindows().front()->close();
+        QTRY_VERIFY(z.form->isVisible());
         EXPECT_TRUE(VisiblePictureWindows().empty());
-        EXPECT_TRUE(z.form->isVisible());
     }
 }
 
