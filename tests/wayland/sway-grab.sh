@@ -3,7 +3,7 @@
 # XTEST) while the portal takes its screenshots.
 #   sway-grab.sh PROGRAM
 set -euo pipefail
-program=$1
+program=$(realpath "$1")
 work=$(dirname "$HOME")
 colour="51,102,204" # the desktop's background, #3366cc
 

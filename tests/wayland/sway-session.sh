@@ -27,6 +27,7 @@ cleanup() {
     done
 }
 trap cleanup EXIT
+trap "exit 143" TERM INT
 broken() {
     echo "FAIL: $*" >&2
     for log in "$work"/*.log; do
