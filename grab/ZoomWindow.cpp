@@ -340,6 +340,8 @@ void Tgrab_color::MagnifierTick()
         return;
     }
     IScreen& screen = still_ ? static_cast<IScreen&>(*still_) : *Services().screen;
+    if (still_)
+        showStillControls();
     const QPoint pointer = screen.cursorPos();
 
     // The whole window on the screen, in screen pixels.
@@ -628,10 +630,18 @@ void Tgrab_color::startStillScreen()
     StillButton = new QPushButton(QStringLiteral("New screenshot (F5)"), Panel1);
     StillButton->setObjectName(QStringLiteral("StillButton"));
     StillButton->setAccessibleName(QStringLiteral("New screenshot"));
-    StillButton->setGeometry(8, 228, 150, 24);
+    StillButton->setGeometry(8, 252, 150, 24);
     StillButton->setAutoDefault(false);
     StillButton->show();
     connect(StillButton, &QPushButton::clicked, this, &Tgrab_color::stillButtonClick);
+    // The status bar is too narrow for these texts: they are written out here.
+    StillNote = new QLabel(Panel1);
+    StillNote->setObjectName(QStringLiteral("StillNote"));
+    StillNote->setAccessibleDescription(QStringLiteral("Screen from the desktop"));
+    StillNote->setWordWrap(true);
+    StillNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    StillNote->setGeometry(8, 196, 277, 54);
+    StillNote->hide();
 
     // Asked once the window is on the screen, so that the wait shows in it.
     QTimer::singleShot(0, this, [this] {
@@ -655,19 +665,29 @@ void Tgrab_color::showStillState()
     }
     Image1->hide();
     const TStillScreen::State state = still_->state();
-    StillButton->setEnabled(state != TStillScreen::State::Waiting);
-    StillButton->setText(state == TStillScreen::State::Picking ? QStringLiteral("Pick a color")
-                                                                : QStringLiteral("New screenshot (F5)"));
-    StillButton->setAccessibleName(state == TStillScreen::State::Picking ? QStringLiteral("Pick a color")
-                                                                         : QStringLiteral("New screenshot"));
     grabbing_status->setPanelText(0, still_->statusTitle());
     QString text = still_->statusText();
     if (state == TStillScreen::State::Picking)
         text += QStringLiteral(" Press ") + KeyText(GrabKey)
-              + QStringLiteral(" or \"Pick a color\" to pick a color with the desktop's picker.");
+              + QStringLiteral(" or \"Pick a color\" to use the desktop's own picker.");
     else if (state == TStillScreen::State::Failed)
         text += QStringLiteral(" Press F5 to try again.");
     grabbing_status->setPanelText(1, text);
+    StillNote->setText(text);
+    showStillControls();
+}
+
+void Tgrab_color::showStillControls()
+{
+    const TStillScreen::State state = still_->state();
+    const bool picking = state == TStillScreen::State::Picking;
+    StillButton->setEnabled(state != TStillScreen::State::Waiting);
+    StillButton->setText(picking ? QStringLiteral("Pick a color") : QStringLiteral("New screenshot (F5)"));
+    StillButton->setAccessibleName(picking ? QStringLiteral("Pick a color") : QStringLiteral("New screenshot"));
+    // The hint belongs to the magnifier; the note to the times without a picture.
+    const bool showing = state == TStillScreen::State::Showing;
+    StillNote->setVisible(!showing);
+    myhelp->setVisible(showing);
 }
 
 void Tgrab_color::stillButtonClick()

@@ -70,6 +70,7 @@ public:
     // Where the screen comes from the desktop portal: a new screenshot, or
     // (when screenshots are refused) one pick with the desktop's picker.
     QPushButton* StillButton = nullptr;
+    QLabel* StillNote = nullptr; // what the portal said, while there is no picture
 
     // ---- State ---------------------------------------------------------------
     THotKey ZoomKey = 0; // registered values; 0 when none
@@ -122,6 +123,7 @@ private:
     bool acceptFieldValue(THotKeyEdit* field, THotKey& registered);
     void startStillScreen();
     void showStillState();
+    void showStillControls();
     void stillButtonClick();
     void pickColor();
     void endStill();

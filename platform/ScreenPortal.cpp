@@ -224,8 +224,8 @@ void TDesktopPortal::onResponse(uint response, const QVariantMap& results)
         finish(Answer(TPortalAnswer::Kind::Refused,
                       call_ == Call::PickColor
                           ? QStringLiteral("The desktop refused to pick a color.")
-                          : QStringLiteral("The desktop refused the screenshot. Applications may not be allowed to take "
-                                           "screenshots: see the privacy settings of your desktop.")));
+                          : QStringLiteral("The desktop refused the screenshot: its privacy settings may not allow "
+                                           "screenshots.")));
         return;
     default:
         finish(Answer(TPortalAnswer::Kind::Failed,

@@ -185,8 +185,7 @@ TEST(ScreenPortal, RefusalsAndMissingCallsAreClearMessages)
     const TCase cases[] = {
         {"cancelled", false, TPortalAnswer::Kind::Refused, "The screenshot was cancelled."},
         {"refused", false, TPortalAnswer::Kind::Refused,
-         "The desktop refused the screenshot. Applications may not be allowed to take screenshots: see the privacy "
-         "settings of your desktop."},
+         "The desktop refused the screenshot: its privacy settings may not allow screenshots."},
         {"refused", true, TPortalAnswer::Kind::Refused, "The desktop refused to pick a color."},
         {"no-shot", false, TPortalAnswer::Kind::NotOffered, "This desktop does not offer screenshots to applications."},
         {"no-shot", true, TPortalAnswer::Kind::Color, ""},

@@ -185,9 +185,11 @@ TEST(ZoomPortal, RefusedScreenshotsGiveSinglePicksWithTheDesktopsPicker)
         EXPECT_TRUE(z.f.fake.dialogs.shown.empty()) << "said in the status, not in a box";
         z.tickAt(z.outside());
         EXPECT_EQ(w.StatusText(0), "Pick colors");
-        EXPECT_EQ(w.StatusText(1), QString(refusal) + " Press Ctrl+G or \"Pick a color\" to pick a color with the "
-                                                      "desktop's picker.");
+        EXPECT_EQ(w.StatusText(1), QString(refusal) + " Press Ctrl+G or \"Pick a color\" to use the desktop's own picker.");
         EXPECT_EQ(w.StillButton->text(), "Pick a color");
+        EXPECT_FALSE(w.StillNote->isHidden());
+        EXPECT_EQ(w.StillNote->text(), w.StatusText(1)) << "written out where it can be read";
+        EXPECT_TRUE(w.myhelp->isHidden());
         EXPECT_TRUE(VisiblePictureWindows().empty());
 
         z.keys.press(16455);
@@ -244,6 +246,11 @@ TEST(ZoomPortal, FailuresAreSaidInABoxAndInTheStatus)
         EXPECT_EQ(z.portal.requests, (QStringList{"Screenshot", "Screenshot"}));
         z.portal.answerPicture(z.still);
         EXPECT_EQ(w.Still()->state(), TStillScreen::State::Showing);
+        z.tickAt(z.outside());
+        EXPECT_TRUE(w.StillNote->isHidden());
+        EXPECT_FALSE(w.myhelp->isHidden());
+        EXPECT_EQ(w.StillButton->text(), "New screenshot (F5)");
+        EXPECT_TRUE(w.StillButton->isEnabled());
     }
 }
 
