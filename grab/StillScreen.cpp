@@ -107,6 +107,11 @@ void TStillScreen::answered(const TPortalAnswer& answer)
 {
     if (answer.kind == TPortalAnswer::Kind::Picture && !answer.picture.isNull()) {
         picture_ = answer.picture;
+        // The picture spans the whole desktop.
+        QScreen* primary = QGuiApplication::primaryScreen();
+        const QRect desktop = primary ? primary->virtualGeometry() : QRect();
+        const int width = desktop.x() + desktop.width();
+        scale_ = width > 0 ? qreal(picture_.width()) / width : 1.0;
         setState(State::Showing);
         showPictures();
         return;
@@ -191,10 +196,7 @@ void TStillScreen::showPictures()
     QScreen* primary = QGuiApplication::primaryScreen();
     if (!primary || screens.isEmpty() || picture_.isNull())
         return;
-    // The picture spans the whole desktop; its pixels per desktop unit are
-    // the monitors' device pixel ratio.
-    const QRect desktop = primary->virtualGeometry();
-    const qreal scale = desktop.width() > 0 ? qreal(picture_.width()) / (desktop.x() + desktop.width()) : 1.0;
+    const qreal scale = scale_;
     while (windows_.size() < size_t(screens.size()))
         windows_.emplace_back(new TPictureWindow);
     for (int i = 0; i < screens.size(); ++i) {
@@ -241,7 +243,15 @@ void TStillScreen::requestClose()
 
 QPoint TStillScreen::cursorPos()
 {
-    return pointer_.cursorPos();
+    // The pointer comes in the screen's device pixels; the picture may have
+    // been taken at another scale.
+    const QPoint p = pointer_.cursorPos();
+    QScreen* primary = QGuiApplication::primaryScreen();
+    const qreal ratio = primary ? primary->devicePixelRatio() : 1.0;
+    if (qFuzzyCompare(scale_, ratio))
+        return p;
+    const qreal k = scale_ / ratio;
+    return QPoint(qRound(p.x() * k), qRound(p.y() * k));
 }
 
 QSize TStillScreen::desktopSize()

@@ -52,7 +52,11 @@ public:
     // The full-screen windows, one per monitor, while the picture shows.
     std::vector<QWidget*> pictureWindows() const;
 
-    // IScreen over the still picture.
+    // Picture pixels per device-independent pixel of the desktop: the
+    // monitors' scale as the desktop took the picture.
+    qreal pictureScale() const { return scale_; }
+
+    // IScreen over the still picture, in picture pixels.
     QPoint cursorPos() override;
     QSize desktopSize() override;
     QImage grab(const QRect& rect) override;
@@ -83,6 +87,7 @@ private:
     State state_ = State::Waiting;
     QString message_;
     QImage picture_;
+    qreal scale_ = 1.0;
     std::vector<QPointer<QWidget>> windows_;
     QTimer settle_;
     bool picking_ = false; // a PickColor request is under way

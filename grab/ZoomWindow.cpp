@@ -345,7 +345,7 @@ void Tgrab_color::MagnifierTick()
     const QPoint pointer = screen.cursorPos();
 
     // The whole window on the screen, in screen pixels.
-    const qreal ratio = windowHandle() ? windowHandle()->devicePixelRatio() : 1.0;
+    const qreal ratio = still_ ? still_->pictureScale() : windowHandle() ? windowHandle()->devicePixelRatio() : 1.0;
     const QRect frame = frameGeometry();
     const QRect windowRect(qRound(frame.x() * ratio), qRound(frame.y() * ratio), qRound(frame.width() * ratio),
                            qRound(frame.height() * ratio));

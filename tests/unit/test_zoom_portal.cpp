@@ -11,6 +11,7 @@
 #include "app/Widgets.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,7 +91,14 @@ public:
     TFakeScreenPortal portal;
     QImage still; // the screen as the desktop gives it
 
-    TPortalZoom() { still = f.fake.screen.picture; }
+    // The desktop's picture at one picture pixel per screen pixel.
+    TPortalZoom() { still = f.fake.screen.picture.copy(QRect(QPoint(0, 0), DesktopSize())); }
+
+    static QSize DesktopSize()
+    {
+        const QRect r = QGuiApplication::primaryScreen()->virtualGeometry();
+        return QSize(r.x() + r.width(), r.y() + r.height());
+    }
 
     // Opens the zoom window and lets it ask for its screenshot.
     Tgrab_color& open()
@@ -145,7 +153,8 @@ TEST(ZoomPortal, StillPictureIsShownFullScreenAndMagnifiedLikeTheScreen)
     ASSERT_EQ(windows.size(), size_t(QGuiApplication::screens().size()));
     EXPECT_TRUE(windows.front()->windowState() & Qt::WindowFullScreen);
 
-    for (QPoint pointer : {QPoint(1000, 700), QPoint(3, 4), QPoint(1599, 1199)}) {
+    const QSize desktop = TPortalZoom::DesktopSize();
+    for (QPoint pointer : {QPoint(desktop.width() - 200, 30), QPoint(3, 4), QPoint(desktop.width() - 1, desktop.height() - 1)}) {
         SCOPED_TRACE(pointer.x());
         z.tickAt(pointer);
         const TMagnifierStep step = MagnifierStep(5, w.Image1->size(), pointer, z.still.size());
@@ -172,6 +181,23 @@ TEST(ZoomPortal, StillPictureIsShownFullScreenAndMagnifiedLikeTheScreen)
     w.Image2MouseMove({10, 10});
     w.Image2MouseDown(Qt::LeftButton, {10, 10});
     EXPECT_EQ(w.ZoomColors.size(), 2u);
+}
+
+// A desktop that takes its pictures at twice the screen's pixels (a scaled
+// monitor): the pointer is placed on the picture at that scale.
+TEST(ZoomPortal, PictureAtAnotherScaleIsSampledUnderThePointer)
+{
+    TPortalZoom z;
+    Tgrab_color& w = z.open();
+    const QSize desktop = TPortalZoom::DesktopSize();
+    z.portal.answerPicture(z.f.fake.screen.picture.copy(QRect(QPoint(0, 0), desktop * 2)));
+    EXPECT_EQ(w.Still()->pictureScale(), 2.0);
+    w.cbSrediste->setChecked(false);
+    const QPoint pointer(desktop.width() - 150, 40); // screen pixels, outside the zoom window
+    z.tickAt(pointer);
+    ASSERT_TRUE(w.Panel1->isHidden());
+    const TMagnifierStep step = MagnifierStep(5, w.Image1->size(), pointer * 2, desktop * 2);
+    EXPECT_EQ(w.LivePicture.pixel(0, 0), ScreenPixel(step.source.left(), step.source.top()));
 }
 
 TEST(ZoomPortal, RefusedScreenshotsGiveSinglePicksWithTheDesktopsPicker)
