@@ -94,6 +94,9 @@ public:
     // The desktop's picture at one picture pixel per screen pixel.
     TPortalZoom() { still = f.fake.screen.picture.copy(QRect(QPoint(0, 0), DesktopSize())); }
 
+    // The zoom window goes before the portal it holds a request with.
+    ~TPortalZoom() { zoom.reset(); }
+
     static QSize DesktopSize()
     {
         const QRect r = QGuiApplication::primaryScreen()->virtualGeometry();
