@@ -7,7 +7,9 @@
 #include "palette/PalettePage.h"
 #include "platform/Services.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QTabWidget>
 #include <QPainter>
 
 TGrabPage::TGrabPage(TForm1& form, QWidget* page)
@@ -60,6 +62,17 @@ void TGrabPage::ImageButton1Click()
     if (form_.isHidden())
         form_.show();
     Color_grabbedPaint();
+}
+
+void TGrabPage::StartFromOutside()
+{
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+        return;
+    }
+    form_.AdvPageControl1->setCurrentWidget(form_.pageGrabColors);
+    ImageButton1Click();
 }
 
 void TGrabPage::ImageButton2Click()

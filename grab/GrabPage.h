@@ -28,6 +28,10 @@ public:
     QLabel* hintLabel = nullptr;
 
     void ImageButton1Click();
+    // Start, asked for from outside (`tintwell --grab`): shows this page and
+    // opens the zoom window; when a window of ours is modal already (the
+    // zoom window itself, a question), brings that forward instead.
+    void StartFromOutside();
     void ImageButton2Click();
     void ImageButton3Click();
     void Color_grabbedPaint();

@@ -104,3 +104,8 @@ void THotKeyEdit::contextMenuEvent(QContextMenuEvent* event)
 {
     event->accept(); // no editing menu: the field is set by typing a combination
 }
+
+int KeyCodeOf(const QKeyEvent* event)
+{
+    return KeyOf(event);
+}

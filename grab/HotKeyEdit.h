@@ -11,6 +11,12 @@
 
 #include <functional>
 
+class QKeyEvent;
+
+// The virtual key code of the key pressed (the key as printed on it, so that
+// Shift+1 is the 1 key); 0 for a key without one.
+int KeyCodeOf(const QKeyEvent* event);
+
 class THotKeyEdit : public QLineEdit {
     Q_OBJECT
 public:

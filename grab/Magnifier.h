@@ -35,6 +35,24 @@ void EnlargeNearest(const QImage& source, QImage& picture);
 // far on the other side.
 void DrawCrosshair(QImage& picture, QPoint centre);
 
+// What a tick put into the live picture. A tick that would put the same
+// again (same screen pixels, pointer, zoom, picture size and crosshair)
+// leaves the picture and the preview alone and repaints nothing.
+struct TMagnifierFrame {
+    QImage source;
+    QPoint pointer;
+    int zoom = -1;
+    QSize picture;
+    bool crosshair = false;
+
+    bool sameAs(const TMagnifierFrame& other) const
+    {
+        return zoom == other.zoom && pointer == other.pointer && picture == other.picture
+            && crosshair == other.crosshair && !source.isNull() && source == other.source;
+    }
+    void forget() { *this = TMagnifierFrame(); }
+};
+
 // Places a list of cells of 30 x 30 pixels in rows of (view width / 30) cells:
 // Left = 30 x column + 1, Top = 30 x row.
 void LayoutCells(std::vector<TSwatch>& cells, int viewWidth);

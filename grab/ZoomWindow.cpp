@@ -6,6 +6,8 @@
 #include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"
 #include "grab/Magnifier.h"
+#include "grab/StillScreen.h"
+#include "platform/ScreenPortal.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QSlider>
 #include <QTimer>
@@ -58,6 +61,8 @@ Tgrab_color::Tgrab_color(TForm1& form)
     buildControls();
     FormCreate();
     Timer1->start(TickInterval);
+    if (PortalSession())
+        startStillScreen();
 }
 
 void Tgrab_color::buildControls()
@@ -237,6 +242,7 @@ Tgrab_color::~Tgrab_color()
 {
     // FormDestroy: stop, and give back every hot key before the window goes.
     Timer1->stop();
+    still_.reset();
     HotKeyManager1->OnHotKeyPressed = nullptr;
     HotKeyManager1->Unregister(HotKey1->value());
     HotKeyManager1->Unregister(HotKey2->value());
@@ -339,15 +345,22 @@ void Tgrab_color::MagnifierTick()
 {
     if (isMinimized())
         return;
-    IScreen& screen = *Services().screen;
+    if (still_ && still_->state() != TStillScreen::State::Showing) {
+        showStillState();
+        return;
+    }
+    IScreen& screen = still_ ? static_cast<IScreen&>(*still_) : *Services().screen;
+    if (still_)
+        showStillControls();
     const QPoint pointer = screen.cursorPos();
 
     // The whole window on the screen, in screen pixels.
-    const qreal ratio = windowHandle() ? windowHandle()->devicePixelRatio() : 1.0;
+    const qreal ratio = still_ ? still_->pictureScale() : windowHandle() ? windowHandle()->devicePixelRatio() : 1.0;
     const QRect frame = frameGeometry();
     const QRect windowRect(qRound(frame.x() * ratio), qRound(frame.y() * ratio), qRound(frame.width() * ratio),
                            qRound(frame.height() * ratio));
     if (windowRect.contains(pointer)) {
+        LastFrame.forget();
         bringApplicationForward();
         if (Panel1->isHidden()) {
             Panel1->show();
@@ -368,7 +381,8 @@ void Tgrab_color::MagnifierTick()
         myhelp->setText(QStringLiteral("(You have not set up your hotkey!)"));
     grabbing_status->setPanelText(0, QStringLiteral("Start zooming"));
     grabbing_status->setPanelText(1, QStringLiteral("Preess ") + KeyText(GrabKey) + QStringLiteral(" to grab colors,")
-                                         + KeyText(ZoomKey) + QStringLiteral(" to capture zooming area."));
+                                         + KeyText(ZoomKey) + QStringLiteral(" to capture zooming area.")
+                                         + (still_ ? QStringLiteral(" F5 takes a new screenshot.") : QString()));
 
     const QSize size = Image1->size();
     if (LivePicture.size() != size)
@@ -376,7 +390,11 @@ void Tgrab_color::MagnifierTick()
     if (LivePicture.isNull())
         return;
     const TMagnifierStep step = MagnifierStep(Slider->value(), size, pointer, screen.desktopSize());
-    EnlargeNearest(screen.grab(step.source), LivePicture);
+    TMagnifierFrame shown{screen.grab(step.source), pointer, Slider->value(), size, cbSrediste->isChecked()};
+    if (shown.sameAs(LastFrame))
+        return; // at rest: the picture, the sample and the preview stand
+    EnlargeNearest(shown.source, LivePicture);
+    LastFrame = std::move(shown);
 
     // The sample point can fall just outside the picture where the window's
     // size does not divide evenly; read the nearest pixel then.
@@ -411,6 +429,13 @@ void Tgrab_color::HotKeyManager1HotKeyPressed(THotKey hotKey, std::uint16_t)
 {
     // The keys act whatever has the focus, a hot-key field too: a field
     // only ever receives combinations that this window does not hold.
+    if (still_ && still_->state() != TStillScreen::State::Showing) {
+        // No picture to freeze or sample: the grab key asks the desktop's picker.
+        if (hotKey == GrabKey && still_->state() == TStillScreen::State::Picking)
+            pickColor();
+        return;
+    }
+
     if (hotKey == ZoomKey) {
         if (Live()) {
             ForceToForeground(AppWindow);
@@ -431,6 +456,7 @@ void Tgrab_color::HotKeyManager1HotKeyPressed(THotKey hotKey, std::uint16_t)
             Image1->hide();
             Image2->update();
         } else {
+            LastFrame.forget(); // the frozen picture's colour is in the preview
             Timer1->start(TickInterval);
             grabbing_status->setPanelText(0, QStringLiteral("Start zooming"));
             grabbing_status->setPanelText(1, QStringLiteral("Preess ") + KeyText(GrabKey)
@@ -542,6 +568,7 @@ void Tgrab_color::FormResize()
     if (QLabel* last = grabbing_status->panel(1))
         last->resize(qMax(50, w - last->x()), StatusHeight);
     LivePicture = QImage(); // the next tick builds it at the new size
+    LastFrame.forget();
 }
 
 void Tgrab_color::resizeEvent(QResizeEvent* event)
@@ -571,6 +598,7 @@ void Tgrab_color::closeEvent(QCloseEvent* event)
     if (!closed_) {
         closed_ = true;
         Timer1->stop();
+        endStill();
         FormClose();
     }
     QDialog::closeEvent(event);
@@ -582,7 +610,106 @@ void Tgrab_color::done(int result)
     if (!closed_) {
         closed_ = true;
         Timer1->stop();
+        endStill();
         FormClose();
     }
     QDialog::done(result);
+}
+
+// ---------------------------------------------------------------- screen through the desktop portal
+
+void Tgrab_color::startStillScreen()
+{
+    // Modal to the main window only: the still pictures are windows of ours
+    // that must keep their keys (Esc, F5, the hot keys).
+    setWindowModality(Qt::WindowModal);
+    still_ = std::make_unique<TStillScreen>(this, ScreenPortal(), *Services().screen);
+    still_->onChanged = [this] {
+        LastFrame.forget();
+        MagnifierTick();
+    };
+    still_->onCloseRequested = [this] { reject(); };
+
+    StillButton = new QPushButton(QStringLiteral("New screenshot (F5)"), Panel1);
+    StillButton->setObjectName(QStringLiteral("StillButton"));
+    StillButton->setAccessibleName(QStringLiteral("New screenshot"));
+    StillButton->setGeometry(8, 252, 150, 24);
+    StillButton->setAutoDefault(false);
+    StillButton->show();
+    connect(StillButton, &QPushButton::clicked, this, &Tgrab_color::stillButtonClick);
+    // The status bar is too narrow for these texts: they are written out here.
+    StillNote = new QLabel(Panel1);
+    StillNote->setObjectName(QStringLiteral("StillNote"));
+    StillNote->setAccessibleDescription(QStringLiteral("Screen from the desktop"));
+    StillNote->setWordWrap(true);
+    StillNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    StillNote->setGeometry(8, 196, 277, 54);
+    StillNote->hide();
+
+    // Asked once the window is on the screen, so that the wait shows in it.
+    QTimer::singleShot(0, this, [this] {
+        if (still_)
+            still_->takeScreenshot();
+    });
+}
+
+void Tgrab_color::endStill()
+{
+    // The still picture goes with the zoom window.
+    still_.reset();
+}
+
+void Tgrab_color::showStillState()
+{
+    // Nothing to magnify: the settings stay in front.
+    if (Panel1->isHidden()) {
+        Panel1->show();
+        Panel1->raise();
+    }
+    Image1->hide();
+    const TStillScreen::State state = still_->state();
+    grabbing_status->setPanelText(0, still_->statusTitle());
+    QString text = still_->statusText();
+    if (state == TStillScreen::State::Picking)
+        text += QStringLiteral(" Press ") + KeyText(GrabKey)
+              + QStringLiteral(" or \"Pick a color\" to use the desktop's own picker.");
+    else if (state == TStillScreen::State::Failed)
+        text += QStringLiteral(" Press F5 to try again.");
+    grabbing_status->setPanelText(1, text);
+    StillNote->setText(text);
+    showStillControls();
+}
+
+void Tgrab_color::showStillControls()
+{
+    const TStillScreen::State state = still_->state();
+    const bool picking = state == TStillScreen::State::Picking;
+    StillButton->setEnabled(state != TStillScreen::State::Waiting);
+    StillButton->setText(picking ? QStringLiteral("Pick a color") : QStringLiteral("New screenshot (F5)"));
+    StillButton->setAccessibleName(picking ? QStringLiteral("Pick a color") : QStringLiteral("New screenshot"));
+    // The hint belongs to the magnifier; the note to the times without a picture.
+    const bool showing = state == TStillScreen::State::Showing;
+    StillNote->setVisible(!showing);
+    myhelp->setVisible(showing);
+}
+
+void Tgrab_color::stillButtonClick()
+{
+    if (!still_)
+        return;
+    if (still_->state() == TStillScreen::State::Picking)
+        pickColor();
+    else
+        still_->takeScreenshot();
+}
+
+void Tgrab_color::pickColor()
+{
+    if (!still_)
+        return;
+    still_->pick([this](const TRgbColor& color) {
+        form_.SampledColor = color;
+        GrabSampledColor();
+        showSampledColor();
+    });
 }

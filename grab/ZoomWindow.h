@@ -7,15 +7,19 @@
 #pragma once
 
 #include "grab/HotKeyManager.h"
+#include "grab/Magnifier.h"
 #include "palette/PaletteModel.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QImage>
 
+#include <memory>
 #include <vector>
 
 class QCheckBox;
+class QPushButton;
+class TStillScreen;
 class QGroupBox;
 class QLabel;
 class QSlider;
@@ -63,6 +67,10 @@ public:
     TStatusBar* grabbing_status = nullptr;
     QTimer* Timer1 = nullptr;
     THotKeyManager* HotKeyManager1 = nullptr;
+    // Where the screen comes from the desktop portal: a new screenshot, or
+    // (when screenshots are refused) one pick with the desktop's picker.
+    QPushButton* StillButton = nullptr;
+    QLabel* StillNote = nullptr; // what the portal said, while there is no picture
 
     // ---- State ---------------------------------------------------------------
     THotKey ZoomKey = 0; // registered values; 0 when none
@@ -71,6 +79,7 @@ public:
     QWidget* AppWindow = nullptr;
     QImage LivePicture;   // Image1's picture; rebuilt at Image1's size
     QImage FrozenPicture; // Image2's picture; empty until the first freeze
+    TMagnifierFrame LastFrame; // what the last tick showed in LivePicture
 
     // ---- Handlers --------------------------------------------------------------
     void FormCreate();
@@ -95,6 +104,9 @@ public:
     void GrabSampledColor();
     QString StatusText(int panel) const;
     bool Live() const;
+    // The still picture and its windows, where the screen comes through the
+    // desktop portal; null on X11.
+    TStillScreen* Still() const { return still_.get(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -109,8 +121,15 @@ private:
     void bringApplicationForward();
     void notAvailable(THotKey hotKey);
     bool acceptFieldValue(THotKeyEdit* field, THotKey& registered);
+    void startStillScreen();
+    void showStillState();
+    void showStillControls();
+    void stillButtonClick();
+    void pickColor();
+    void endStill();
 
     TForm1& form_;
     bool closed_ = false;
     QElapsedTimer lastActivation_;
+    std::unique_ptr<TStillScreen> still_;
 };

@@ -3,6 +3,17 @@
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 
+void X11SetTransientFor(unsigned long window, unsigned long owner)
+{
+    const TX11Root x = X11Root();
+    if (!x || !window || !owner)
+        return;
+    const auto value = xcb_window_t(owner);
+    xcb_change_property(x.connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window), XCB_ATOM_WM_TRANSIENT_FOR,
+                        XCB_ATOM_WINDOW, 32, 1, &value);
+    xcb_flush(x.connection);
+}
+
 // Xlib comes last: its macros clash with Qt's names.
 #include <X11/Xlib.h>
 

@@ -12,3 +12,8 @@ struct TX11Root {
 };
 
 TX11Root X11Root();
+
+// Tells the window manager that `window` belongs to `owner` (WM_TRANSIENT_FOR),
+// so that it stays above `owner` even while that is full-screen. Nothing
+// without an X11 connection.
+void X11SetTransientFor(unsigned long window, unsigned long owner);

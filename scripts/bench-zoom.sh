@@ -51,11 +51,13 @@ before=$(cpu_ticks); start=$(date +%s.%N)
 xdotool "${moves[@]}"
 after=$(cpu_ticks); end=$(date +%s.%N)
 awk -v t="$((after - before))" -v hz="$hz" -v s="$start" -v e="$end" \
-    'BEGIN { printf "zoom window, pointer moving:  %.1f %% of one core over %.1f s\n", 100 * t / hz / (e - s), e - s }'
+    'BEGIN { printf "zoom window, pointer moving:  %.1f %% of one core over %.1f s (%.2f s of CPU per 5 s)\n", 100 * t / hz / (e - s), e - s, 5 * t / hz / (e - s) }'
 
+xdotool mousemove 200 200
+sleep 0.5
 before=$(cpu_ticks); start=$(date +%s.%N)
 sleep 5
 after=$(cpu_ticks); end=$(date +%s.%N)
 awk -v t="$((after - before))" -v hz="$hz" -v s="$start" -v e="$end" \
-    'BEGIN { printf "zoom window, pointer resting: %.1f %% of one core over %.1f s\n", 100 * t / hz / (e - s), e - s }'
+    'BEGIN { printf "zoom window, pointer resting: %.1f %% of one core over %.1f s (%.2f s of CPU per 5 s)\n", 100 * t / hz / (e - s), e - s, 5 * t / hz / (e - s) }'
 INNER

@@ -16,6 +16,9 @@ packages=(
     librsvg2-bin dpkg-dev lintian desktop-file-utils appstream libglib2.0-bin
     # reading the accessibility tree of the running program, as a screen reader does
     dbus-daemon at-spi2-core python3-pyatspi
+    # the zoom window on a headless Wayland desktop, through the desktop portal
+    sway xwayland grim pipewire dbus-bin procps
+    xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
 )
 # Optional groups: `install-deps.sh fuzz` adds clang and its fuzzing runtime.
 for group in "$@"; do

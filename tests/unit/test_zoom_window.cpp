@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 const QString kNotAvailable = QStringLiteral(" is not available for registration.");
@@ -250,6 +252,53 @@ TEST(Magnifier, LargestWindowStillSamplesInsideThePicture)
 }
 
 // ---------------------------------------------------------------- states
+
+// At rest (same screen pixels, same pointer) a tick leaves the live picture
+// untouched; any change that shows must still reach it.
+TEST(Magnifier, TickAtRestRepaintsNothingAndAnyChangeRepaints)
+{
+    struct TCase {
+        const char* name;
+        std::function<void(TZoomFixture&, Tgrab_color&)> change;
+        bool repaints;
+    };
+    const TCase cases[] = {
+        {"nothing changed", [](TZoomFixture&, Tgrab_color&) {}, false},
+        {"pointer one pixel right", [](TZoomFixture& z, Tgrab_color&) { z.f.fake.screen.pointer += QPoint(1, 0); }, true},
+        {"a screen pixel changed",
+         [](TZoomFixture& z, Tgrab_color&) { z.f.fake.screen.picture.setPixel(1005, 702, qRgb(1, 2, 3)); }, true},
+        {"a screen pixel changed far away",
+         [](TZoomFixture& z, Tgrab_color&) { z.f.fake.screen.picture.setPixel(10, 10, qRgb(1, 2, 3)); }, false},
+        {"zoom factor", [](TZoomFixture&, Tgrab_color& w) { w.Slider->setValue(3); }, true},
+        {"crosshair off", [](TZoomFixture&, Tgrab_color& w) { w.cbSrediste->setChecked(false); }, true},
+        {"window resized", [](TZoomFixture&, Tgrab_color& w) { w.resize(500, 400); w.FormResize(); }, true},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TZoomFixture z;
+        Tgrab_color& w = z.openZoom();
+        z.tickAt(z.outside());
+        const qint64 before = w.LivePicture.cacheKey();
+        c.change(z, w);
+        w.MagnifierTick();
+        EXPECT_EQ(w.LivePicture.cacheKey() != before, c.repaints);
+    }
+}
+
+TEST(Magnifier, ResumingAfterAFreezeShowsTheLiveColourAgain)
+{
+    TZoomFixture z;
+    Tgrab_color& w = z.openZoom();
+    z.tickAt(z.outside());
+    const TRgbColor live = z.form->SampledColor;
+    z.keys.press(16474); // freeze
+    w.Image2MouseMove({3, 3});
+    ASSERT_NE(z.form->SampledColor, live);
+    z.keys.press(16474); // resume; the pointer has not moved
+    w.MagnifierTick();
+    EXPECT_EQ(z.form->SampledColor, live);
+    EXPECT_EQ(w.v_r->text(), QStringLiteral("R : %1").arg(live.Red));
+}
 
 TEST(ZoomStates, PointerInsideShowsTheSettingsAndOutsideTheMagnifier)
 {
