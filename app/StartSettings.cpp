@@ -24,7 +24,10 @@ bool ParseColorSetting(const QString& text, TRgbColor& out)
 
 QString StoredFolder(const QString& stored, const QString& programDir)
 {
-    if (stored.isEmpty() || !QDir::isRelativePath(stored))
+    // Absolute means a leading '/': Qt would also take ":name" (its resource
+    // prefix) as absolute, and the file system would then read it from the
+    // working folder.
+    if (stored.isEmpty() || stored.startsWith('/'))
         return stored;
     return QDir::cleanPath(programDir + stored);
 }

@@ -206,6 +206,7 @@ TEST(StartSettings, RelativeFoldersAreTakenFromTheProgramFolder)
         {"MyPalettes", "/opt/tintwell/MyPalettes"},
         {"./Exports/", "/opt/tintwell/Exports"},
         {"../shared/Palettes", "/opt/shared/Palettes"},
+        {":Palettes", "/opt/tintwell/:Palettes"}, // not one of Qt's resource paths
     };
     for (const Case& c : cases)
         EXPECT_EQ(StoredFolder(c.stored, program), QString::fromUtf8(c.used)) << c.stored;
