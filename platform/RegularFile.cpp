@@ -42,8 +42,13 @@ TRegularFileRead ReadRegularFile(const QString& path, qint64 limit)
     // waits for a carrier, returns at once; the type check below refuses it.
     const TFd fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) {
-        r.status = TRegularFileRead::OpenFailed;
-        r.error = SystemError(errno);
+        const int openError = errno;
+        // A socket cannot be opened at all; say what it is rather than
+        // "No such device or address".
+        struct stat st {};
+        const bool special = ::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode);
+        r.status = special ? TRegularFileRead::NotRegular : TRegularFileRead::OpenFailed;
+        r.error = SystemError(openError);
         return r;
     }
     struct stat st {};
