@@ -1,7 +1,7 @@
 // File names as a folder listing yields them (any bytes but '/' and NUL):
 // what is listed is visible, has the extension, comes back to the same
 // bytes, and opens a file of the listing whose listed name is the same.
-// A listing here is at most 32 names.
+// A listing here is at most 8 names: enough for every clash of spellings.
 #include "palette/PaletteModel.h"
 
 #include <QFile>
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QList<QByteArray> files;
     for (const QByteArray& part : bytes.split('/'))
         for (const QByteArray& name : part.split('\0'))
-            if (!name.isEmpty() && name != "." && name != ".." && !files.contains(name) && files.size() < 32)
+            if (!name.isEmpty() && name != "." && name != ".." && !files.contains(name) && files.size() < 8)
                 files << name;
 
     for (const QString suffix : {QStringLiteral(".dat"), QStringLiteral(".cbl")}) {
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const QStringList names = SwatchFile::ListNames(files, suffix);
         // Resolving is a scan of the listing: a few names are enough.
-        for (qsizetype i = 0; i < std::min<qsizetype>(names.size(), 8); ++i) {
+        for (qsizetype i = 0; i < std::min<qsizetype>(names.size(), 4); ++i) {
             if (i > 0 && names[i - 1] == names[i])
                 std::abort(); // each name once
             const QString file = SwatchFile::FileForName(files, names[i], suffix);

@@ -4,7 +4,7 @@
 # number of executions, printing executions and findings.
 #   scripts/fuzz.sh [RUNS] [TARGET...]     RUNS defaults to 2000000
 # The palette reader runs five times RUNS. The readers of files take inputs
-# up to 64 KB, the others up to 4 KB. Crashes land in build-fuzz/findings/.
+# up to 64 KB, the file-name listing 1 KB, the others 4 KB. Crashes land in build-fuzz/findings/.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-2000000}
@@ -30,6 +30,7 @@ for t in "${targets[@]}"; do
     [ "$name" = palette_reader ] && n=$((runs * 5))
     case $name in
         palette_reader | library_reader | settings_store | start_settings) max_len=65536 ;;
+        file_names) max_len=1024 ;;
         *) max_len=4096 ;;
     esac
     log="$top/build-fuzz/$t.log"
