@@ -175,9 +175,10 @@ QString ListedName(QByteArrayView fileName, const QString& suffix)
 
 namespace {
 
-// The regular files of `folder` (symbolic links followed) that are not
-// hidden, as the raw names the folder holds.
-QList<QByteArray> RegularFileNames(const QString& folder)
+// The regular files of `folder` (symbolic links followed) listed under
+// `suffix`, as the raw names the folder holds; with `only`, just those
+// listed as that name.
+QList<QByteArray> RegularFileNames(const QString& folder, const QString& suffix, const QString* only = nullptr)
 {
     QList<QByteArray> names;
     const QByteArray dirPath = QFile::encodeName(folder);
@@ -190,7 +191,8 @@ QList<QByteArray> RegularFileNames(const QString& folder)
         return names;
     }
     while (const dirent* e = ::readdir(dir)) {
-        if (e->d_name[0] == '.')
+        const QString listed = ListedName(QByteArrayView(e->d_name), suffix);
+        if (listed.isEmpty() || (only && listed != *only))
             continue;
         struct stat st {};
         if (::fstatat(dfd, e->d_name, &st, 0) == 0 && S_ISREG(st.st_mode))
@@ -242,7 +244,7 @@ QString FileForName(const QList<QByteArray>& fileNames, const QString& name, con
 
 QStringList List(const QString& folder, const QString& suffix)
 {
-    return ListNames(RegularFileNames(folder), suffix);
+    return ListNames(RegularFileNames(folder, suffix), suffix);
 }
 
 QString FilePath(const QString& folder, const QString& name, const QString& suffix)
@@ -254,7 +256,7 @@ QString FilePath(const QString& folder, const QString& name, const QString& suff
     struct stat st {};
     if (::lstat(QFile::encodeName(exact).constData(), &st) == 0)
         return exact;
-    return base + FileForName(RegularFileNames(folder), name, suffix);
+    return base + FileForName(RegularFileNames(folder, suffix, &name), name, suffix);
 }
 
 } // namespace SwatchFile
