@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/StartSettings.h"
 #include "app/Widgets.h"
 #include "color/ColorArea.h"
 #include "color/ColorCopy.h"
@@ -30,18 +31,6 @@
 namespace {
 
 const char* const kKey = "\\software\\tintwell\\";
-
-enum SettingPosition {
-    posLastColor = 0,
-    posLastFileName = 1,
-    posZoomHotKey = 2,
-    posGrabHotKey = 3,
-    posAppPath = 4,
-    posPaletteFolder = 5,
-    posExportFolder = 6,
-    // Added after the seven of the first run, which keep their places.
-    posCopyForm = 7,
-};
 
 QWidget* AddPage(QTabWidget* tabs, const char* name, const QString& caption)
 {
@@ -156,20 +145,7 @@ QString TForm1::ColorSettingText(const TRgbColor& c)
 
 bool TForm1::ParseColorSetting(const QString& text, TRgbColor& out)
 {
-    const int tab1 = text.indexOf('\t');
-    const int tab2 = tab1 < 0 ? -1 : text.indexOf('\t', tab1 + 1);
-    if (tab2 < 0)
-        return false;
-    const QString parts[3] = {text.left(tab1), text.mid(tab1 + 1, tab2 - tab1 - 1), text.mid(tab2 + 1)};
-    int v[3];
-    for (int k = 0; k < 3; ++k) {
-        bool ok = false;
-        v[k] = parts[k].trimmed().toInt(&ok, 10);
-        if (!ok || v[k] < 0 || v[k] > 255)
-            return false;
-    }
-    out = {v[0], v[1], v[2]};
-    return true;
+    return ::ParseColorSetting(text, out);
 }
 
 // Start-up: build the run's state from the settings of the previous use.
@@ -222,13 +198,16 @@ void TForm1::FormCreate()
         }
         // A store that could not be written reads back nothing: go on with
         // the defaults of this run.
-        Pal.PaletteFolder = SettingAt(posPaletteFolder);
+        Pal.PaletteFolder = StoredFolder(SettingAt(posPaletteFolder), Paths.programDir);
         if (Pal.PaletteFolder.isEmpty())
             Pal.PaletteFolder = defaultPalettes;
-        ExportFolder = SettingAt(posExportFolder);
+        ExportFolder = StoredFolder(SettingAt(posExportFolder), Paths.programDir);
         if (ExportFolder.isEmpty())
             ExportFolder = defaultExports;
         QDir().mkpath(Pal.PaletteFolder);
+        // A store that was damaged, emptied or unreadable does not hide the
+        // palettes already in the folder.
+        paletteFiles->ListPaletteFiles();
 
         Pal.PaletteName = SettingAt(posLastFileName);
         if (Pal.PaletteName.isEmpty())
@@ -240,8 +219,9 @@ void TForm1::FormCreate()
         SetStatus(QStringLiteral("New File"), Pal.PaletteName + QStringLiteral(" (Not saved)"));
         StartState = TStartState::FirstRun;
     } else {
-        Pal.PaletteFolder = SettingAt(posPaletteFolder);
-        ExportFolder = SettingAt(posExportFolder);
+        const TStartSettings stored = ReadStartSettings(SettingsValues, Paths.programDir);
+        Pal.PaletteFolder = stored.paletteFolder;
+        ExportFolder = stored.exportFolder;
         if (Pal.PaletteFolder.isEmpty())
             Pal.PaletteFolder = DefaultDataFolder() + QStringLiteral("MyPalettes");
         if (ExportFolder.isEmpty())
@@ -253,15 +233,15 @@ void TForm1::FormCreate()
             // Reopen the last palette. A missing or damaged file, or a stored
             // colour that is not three numbers, starts as if there were no
             // palettes; the file itself is left untouched.
-            const QString lastName = SettingAt(posLastFileName);
-            TRgbColor lastColor;
-            const bool colorOk = ParseColorSetting(SettingAt(posLastColor), lastColor);
+            const QString lastName = stored.lastFileName;
+            const TRgbColor lastColor = stored.color;
             TPaletteModel probe;
             probe.PaletteFolder = Pal.PaletteFolder;
-            // A stored name is a file name inside the palette folder, nothing else.
-            const bool fileExists
-                = IsUsablePaletteName(lastName) && QFileInfo::exists(probe.PaletteFilePath(lastName));
-            if (colorOk && fileExists) {
+            // A stored name is a file name inside the palette folder, nothing
+            // else, and one that is listed: a device or pipe left under that
+            // name is passed over like a missing file.
+            const bool fileListed = stored.lastNameUsable && paletteFiles->PaletteExists(lastName);
+            if (stored.colorOk && fileListed) {
                 const TFileResult read = probe.ReadPaletteFile(lastName);
                 if (read) {
                     Pal.Palette = std::move(probe.Palette);

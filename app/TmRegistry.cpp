@@ -1,6 +1,7 @@
 #include "app/TmRegistry.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -150,15 +151,14 @@ bool TmRegistry::WriteValues()
         return false;
     QList<TmRegistryFormat::TEntry> entries;
     if (QFileInfo::exists(file)) {
-        QFile f(file);
-        if (!f.open(QIODevice::ReadOnly))
+        const TRegularFileRead read = ReadRegularFile(file, TmRegistryFormat::kMaxFileBytes);
+        if (read.status == TRegularFileRead::OpenFailed || read.status == TRegularFileRead::ReadFailed
+            || QFileInfo(file).isDir())
             return false;
-        const QByteArray data = f.readAll();
-        if (f.error() != QFileDevice::NoError)
-            return false;
-        f.close();
-        if (!TmRegistryFormat::Parse(data, entries)) {
-            // A damaged store is kept aside, never silently overwritten.
+        if (!read.ok() || !TmRegistryFormat::Parse(read.data, entries)) {
+            // A damaged store is kept aside, never silently overwritten; so
+            // is a device, pipe or socket in its place (the link or node is
+            // moved, nothing is read from it).
             const QString stamp = file + ".damaged-" + QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss");
             QString aside = stamp;
             for (int n = 1; QFileInfo::exists(aside); ++n)
@@ -192,14 +192,13 @@ bool TmRegistry::WriteValues()
 void TmRegistry::ReadValues(QStringList& list) const
 {
     const QString file = KeyFile();
-    QFile f(file);
     QList<TmRegistryFormat::TEntry> entries;
-    if (file.isEmpty() || !f.open(QIODevice::ReadOnly)) {
+    if (file.isEmpty()) {
         list.append(QString());
         return;
     }
-    const QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError || !TmRegistryFormat::Parse(data, entries)) {
+    const TRegularFileRead read = ReadRegularFile(file, TmRegistryFormat::kMaxFileBytes);
+    if (!read.ok() || !TmRegistryFormat::Parse(read.data, entries)) {
         list.append(QString());
         return;
     }

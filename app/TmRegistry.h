@@ -56,6 +56,9 @@ public:
 
 // The store file format, exposed for the tests and the fuzzers.
 namespace TmRegistryFormat {
+// Largest store file read; the program's own values take a few kilobytes,
+// so anything larger is damaged.
+constexpr qint64 kMaxFileBytes = qint64(16) * 1024 * 1024;
 struct TEntry {
     QString name;
     QString value;

@@ -322,6 +322,8 @@ TStatusBar::TStatusBar(const QList<int>& widths, QWidget* parent)
     for (int i = 0; i < widths.size(); ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("panel%1").arg(i));
+        // Panels show palette names and other text from files: plain text.
+        label->setTextFormat(Qt::PlainText);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setIndent(3);

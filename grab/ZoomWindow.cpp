@@ -164,6 +164,8 @@ void Tgrab_color::buildControls()
     myhelp = new QLabel(Panel1);
     NameLabel(myhelp, "myhelp", QStringLiteral("Hint"));
     myhelp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // It quotes the stored hot-key text: plain text.
+    myhelp->setTextFormat(Qt::PlainText);
     QFont bold = myhelp->font();
     bold.setBold(true);
     myhelp->setFont(bold);

@@ -1,6 +1,7 @@
 #include "palette/PaletteModel.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,11 @@
 #include <algorithm>
 #include <limits>
 #include <sys/stat.h>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -82,7 +88,9 @@ bool Parse(const QByteArray& data, std::vector<TSwatch>& out, QString& error)
     const qsizetype n = data.size();
     std::vector<TSwatch> swatches;
     swatches.reserve(std::size_t(std::count(text, text + n, '\n')) + 1);
-    qsizetype pos = 0;
+    // Editors on other systems may begin the text with a UTF-8 byte-order
+    // mark; it is no part of the first line.
+    qsizetype pos = data.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     int lineNumber = 0;
     while (pos < n) {
         qsizetype end = pos;
@@ -135,46 +143,121 @@ QByteArray Serialize(const std::vector<TSwatch>& swatches)
 
 TFileResult Read(const QString& path, std::vector<TSwatch>& out)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return TFileResult::Failed(QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     // Reading is whole-file and a swatch takes more memory than its line:
-    // anything this big is not a palette, and reading it could exhaust memory.
-    if (file.size() > kMaxFileBytes)
-        return TFileResult::Failed(QStringLiteral("Cannot read file \"%1\". It is too large for a palette (%2 MB; at most %3 MB).")
-                                       .arg(QDir::toNativeSeparators(path))
-                                       .arg(file.size() / (1024 * 1024))
-                                       .arg(kMaxFileBytes / (1024 * 1024)));
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return TFileResult::Failed(QStringLiteral("Cannot read file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    file.close();
+    // anything bigger than the limit is not a palette, and reading it could
+    // exhaust memory. Devices, pipes and sockets are refused unread.
+    const TRegularFileRead file = ReadRegularFile(path, kMaxFileBytes);
+    if (!file.ok()) {
+        const QString verb = file.status == TRegularFileRead::OpenFailed ? QStringLiteral("open") : QStringLiteral("read");
+        return TFileResult::Failed(QStringLiteral("Cannot %1 file \"%2\". %3")
+                                       .arg(verb, QDir::toNativeSeparators(path),
+                                            RegularFileReadError(file, kMaxFileBytes, QStringLiteral("a palette"))));
+    }
     QString error;
-    if (!Parse(data, out, error))
+    if (!Parse(file.data, out, error))
         return TFileResult::Failed(error + QStringLiteral(" in \"%1\"").arg(QDir::toNativeSeparators(path)));
     return {};
 }
 
-QStringList List(const QString& folder, const QString& suffix)
+QString ListedName(QByteArrayView fileName, const QString& suffix)
 {
-    QDir dir(folder);
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::CaseSensitive);
-    dir.setNameFilters({"*" + suffix});
-    dir.setSorting(QDir::Unsorted);
-    QStringList names;
-    for (const QString& file : dir.entryList()) {
-        if (!file.endsWith(suffix))
+    // Hidden files are not listed, and neither is a name that does not come
+    // back to the same bytes: it could be listed but never opened.
+    if (fileName.isEmpty() || fileName.front() == '.')
+        return {};
+    const QByteArray raw = fileName.toByteArray();
+    const QString name = QFile::decodeName(raw);
+    if (QFile::encodeName(name) != raw)
+        return {};
+    if (name.size() <= suffix.size() || !name.endsWith(suffix, Qt::CaseInsensitive))
+        return {};
+    return name.left(name.size() - suffix.size());
+}
+
+namespace {
+
+// The regular files of `folder` (symbolic links followed) listed under
+// `suffix`, as the raw names the folder holds; with `only`, just those
+// listed as that name.
+QList<QByteArray> RegularFileNames(const QString& folder, const QString& suffix, const QString* only = nullptr)
+{
+    QList<QByteArray> names;
+    const QByteArray dirPath = QFile::encodeName(folder);
+    const int dfd = ::open(dirPath.isEmpty() ? "." : dirPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+    if (dfd < 0)
+        return names;
+    DIR* dir = ::fdopendir(dfd);
+    if (!dir) {
+        ::close(dfd);
+        return names;
+    }
+    while (const dirent* e = ::readdir(dir)) {
+        const QString listed = ListedName(QByteArrayView(e->d_name), suffix);
+        if (listed.isEmpty() || (only && listed != *only))
             continue;
-        const QString base = file.left(file.lastIndexOf('.'));
+        struct stat st {};
+        if (::fstatat(dfd, e->d_name, &st, 0) == 0 && S_ISREG(st.st_mode))
+            names << QByteArray(e->d_name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+bool NameLess(const QString& a, const QString& b)
+{
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+}
+
+} // namespace
+
+QStringList ListNames(const QList<QByteArray>& fileNames, const QString& suffix)
+{
+    QStringList names;
+    for (const QByteArray& file : fileNames) {
+        const QString base = ListedName(file, suffix);
         if (!base.isEmpty())
             names << base;
     }
     // By name, so "A" comes before "A copy" (the extension takes no part).
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    // "A.dat" and "A.DAT" make one entry: the name opens one file only.
+    std::sort(names.begin(), names.end(), NameLess);
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
+}
+
+QString FileForName(const QList<QByteArray>& fileNames, const QString& name, const QString& suffix)
+{
+    const QString exact = name + suffix;
+    QString best;
+    for (const QByteArray& file : fileNames) {
+        if (ListedName(file, suffix) != name)
+            continue;
+        const QString decoded = QFile::decodeName(file);
+        if (decoded == exact)
+            return exact;
+        // Of several other spellings of the extension, always the same one.
+        if (best.isEmpty() || decoded < best)
+            best = decoded;
+    }
+    return best.isEmpty() ? exact : best;
+}
+
+QStringList List(const QString& folder, const QString& suffix)
+{
+    return ListNames(RegularFileNames(folder, suffix), suffix);
+}
+
+QString FilePath(const QString& folder, const QString& name, const QString& suffix)
+{
+    const QString base = folder.endsWith('/') ? folder : folder + '/';
+    const QString exact = base + name + suffix;
+    // The usual case costs one look-up; only a missing exact name makes the
+    // folder be searched for another spelling of the extension.
+    struct stat st {};
+    if (::lstat(QFile::encodeName(exact).constData(), &st) == 0)
+        return exact;
+    return base + FileForName(RegularFileNames(folder, suffix, &name), name, suffix);
 }
 
 } // namespace SwatchFile
@@ -256,7 +339,7 @@ std::int32_t TPaletteModel::PaletteViewHeight() const
 
 QString TPaletteModel::PaletteFilePath(const QString& name) const
 {
-    return PaletteFolder + '/' + name + ".dat";
+    return SwatchFile::FilePath(PaletteFolder, name, QStringLiteral(".dat"));
 }
 
 namespace {

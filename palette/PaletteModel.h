@@ -5,6 +5,8 @@
 // an empty file. Values outside 0..255 are kept exactly as read.
 #pragma once
 
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -46,12 +48,27 @@ bool Parse(const QByteArray& data, std::vector<TSwatch>& out, QString& error);
 QByteArray Serialize(const std::vector<TSwatch>& swatches);
 // The size of what Serialize makes, counted without making it.
 qint64 SerializedSize(const std::vector<TSwatch>& swatches);
-// Reads a whole file; I/O errors and malformed lines are reported in the result.
+// Reads a whole file; I/O errors and malformed lines are reported in the
+// result. Only a regular file is read (a link to one is followed); devices,
+// pipes, sockets and folders are refused without blocking.
 TFileResult Read(const QString& path, std::vector<TSwatch>& out);
-// Names of the files in `folder` with the extension `suffix` (".dat"),
-// without it; ordinary files only (names starting with a dot included, since
-// a palette may be called that), in name order.
+// The name a folder entry is listed under for the extension `suffix`
+// (".dat"), matched without regard to case: the file name without it. Empty
+// when the entry is not listed: hidden (a leading dot), another extension,
+// nothing before the extension, or bytes that do not decode to a name that
+// encodes back to them.
+QString ListedName(QByteArrayView fileName, const QString& suffix);
+// The listed names of `fileNames`, in name order, each once.
+QStringList ListNames(const QList<QByteArray>& fileNames, const QString& suffix);
+// The file among `fileNames` that the listed `name` stands for: name +
+// suffix when that is there, otherwise the first other spelling of the
+// extension in code-point order; name + suffix when there is none.
+QString FileForName(const QList<QByteArray>& fileNames, const QString& name, const QString& suffix);
+// Names of the regular files in `folder` with the extension `suffix`, as
+// ListNames gives them. A missing folder gives an empty list.
 QStringList List(const QString& folder, const QString& suffix);
+// The path of the file that the listed `name` stands for in `folder`.
+QString FilePath(const QString& folder, const QString& name, const QString& suffix);
 } // namespace SwatchFile
 
 // Finding cells in a grid laid out row by row (Top never decreases along the

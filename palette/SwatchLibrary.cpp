@@ -14,10 +14,7 @@ QStringList ListSwatchLibraries(const QString& folder)
 
 QString LibraryFilePath(const QString& folder, const QString& name)
 {
-    QString path = folder;
-    if (!path.endsWith('/'))
-        path += '/';
-    return path + name + QStringLiteral(".cbl");
+    return SwatchFile::FilePath(folder, name, QStringLiteral(".cbl"));
 }
 
 TFileResult LoadSwatchLibrary(const QString& folder, const QString& name, std::vector<TSwatch>& out)

@@ -17,11 +17,12 @@ namespace SwatchLibrary {
 // Width of the library view in pixels; it never changes at run time.
 constexpr int ViewWidth = 246;
 
-// Names of the libraries in `folder` (the ".cbl" files, without the
-// extension), in name order. A missing folder gives an empty list.
+// Names of the libraries in `folder` (the regular ".cbl" files, the
+// extension in any case, without it; hidden files left out), in name order.
+// A missing folder gives an empty list.
 QStringList ListSwatchLibraries(const QString& folder);
 
-// The file of library `name` in `folder`.
+// The file of library `name` in `folder`: the one it was listed from.
 QString LibraryFilePath(const QString& folder, const QString& name);
 
 // Reads library `name` into `out`. On failure (a vanished or unreadable file,

@@ -26,6 +26,8 @@ public:
     {
         QMessageBox box(boxIcon(icon), boxTitle(icon), text, QMessageBox::NoButton, QApplication::activeWindow());
         box.setObjectName(QStringLiteral("messageBox"));
+        // Messages quote file contents, names and settings: never rich text.
+        box.setTextFormat(Qt::PlainText);
         QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         ok->setObjectName(QStringLiteral("okButton"));
         box.setDefaultButton(ok);
@@ -36,6 +38,7 @@ public:
     {
         QMessageBox box(boxIcon(icon), boxTitle(icon), text, QMessageBox::NoButton, QApplication::activeWindow());
         box.setObjectName(QStringLiteral("questionBox"));
+        box.setTextFormat(Qt::PlainText);
         QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
         yes->setObjectName(QStringLiteral("yesButton"));

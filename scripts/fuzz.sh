@@ -3,7 +3,8 @@
 # UndefinedBehaviorSanitizer) in build-fuzz/ and runs each for a bounded
 # number of executions, printing executions and findings.
 #   scripts/fuzz.sh [RUNS] [TARGET...]     RUNS defaults to 2000000
-# The palette reader runs five times RUNS. Crashes land in build-fuzz/findings/.
+# The palette reader runs five times RUNS. The readers of files take inputs
+# up to 64 KB, the file-name listing 1 KB, the others 4 KB. Crashes land in build-fuzz/findings/.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-2000000}
@@ -27,9 +28,14 @@ for t in "${targets[@]}"; do
     mkdir -p "$work"
     n=$runs
     [ "$name" = palette_reader ] && n=$((runs * 5))
+    case $name in
+        palette_reader | library_reader | settings_store | start_settings) max_len=65536 ;;
+        file_names) max_len=1024 ;;
+        *) max_len=4096 ;;
+    esac
     log="$top/build-fuzz/$t.log"
     echo "== $t: $n executions"
-    if "$top/build-fuzz/fuzz/$t" -runs="$n" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+    if "$top/build-fuzz/fuzz/$t" -runs="$n" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix="$top/build-fuzz/findings/$t-" "$work" "$seeds" >"$log" 2>&1; then
         findings=0
     else

@@ -75,10 +75,21 @@ store_file() {
 }
 
 # Prints the stored value of NAME (store escapes decoded), empty when missing.
+# The escapes are decoded in one pass, left to right, so "C:\\temp" is C:\temp.
 store_value() {
     local name=$1
-    awk -F'\t' -v n="$name" 'tolower($1) == tolower(n) { print $2 }' "$(store_file)" |
-        sed -e 's/\\t/\t/g' -e 's/\\n/\n/g' -e 's/\\r/\r/g' -e 's/\\\\/\\/g'
+    awk -F'\t' -v n="$name" 'tolower($1) == tolower(n) {
+        s = $2; out = ""
+        for (i = 1; i <= length(s); i++) {
+            c = substr(s, i, 1)
+            if (c == "\\" && i < length(s)) {
+                d = substr(s, ++i, 1)
+                c = d == "t" ? "\t" : d == "n" ? "\n" : d == "r" ? "\r" : d
+            }
+            out = out c
+        }
+        print out
+    }' "$(store_file)"
 }
 
 # Prints the stored value names in store order.

@@ -194,6 +194,9 @@ TEST(BadInput, DamagedOrUnreadableSettingsStartAsAFirstRun)
         EXPECT_EQ(aside.size(), c.keptAside ? 1 : 0) << c.what;
         if (c.keptAside)
             EXPECT_EQ(f.storedValues().size(), 7) << c.what;
+        // The palettes in the folder are listed all the same.
+        ASSERT_EQ(form.paletteFiles->list_pp->count(), 1) << c.what;
+        EXPECT_EQ(form.paletteFiles->list_pp->item(0)->text(), "Mine") << c.what;
         f.close(); // writing settings that cannot be written is no crash either
     }
 }

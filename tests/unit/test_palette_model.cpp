@@ -171,7 +171,7 @@ TEST_F(PaletteFolder, ListingNamesPaletteFilesOnly)
     putFile("Upper.DAT", "");
     putFile("x.dat.bak", "");
     QDir(dir.path()).mkdir("folder.dat");
-    EXPECT_EQ(pal.ListPaletteFiles(), (QStringList{".hidden", "a.b", "autumn", "autumn 2", "Summer"}));
+    EXPECT_EQ(pal.ListPaletteFiles(), (QStringList{"a.b", "autumn", "autumn 2", "Summer", "Upper"}));
 }
 
 // ---- Layout and view height ----------------------------------------------------
