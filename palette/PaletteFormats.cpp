@@ -1,6 +1,7 @@
 #include "palette/PaletteFormats.h"
 
 #include "color/ColorConv.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -821,35 +822,30 @@ TFormat FormatOfFile(const QString& path)
 
 bool ReadRegularFile(const QString& path, qint64 limit, QByteArray& data, QString& error)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        error = QStringLiteral("The file does not exist.");
-        return false;
-    }
-    if (!info.isFile()) {
+    // The shared reader never blocks on a pipe or device and never reads
+    // past the limit, even from a file that grows meanwhile.
+    TRegularFileRead read = ::ReadRegularFile(path, limit);
+    switch (read.status) {
+    case TRegularFileRead::Ok:
+        data = std::move(read.data);
+        return true;
+    case TRegularFileRead::NotRegular:
         error = QStringLiteral("It is not a regular file.");
-        return false;
-    }
-    if (info.size() > limit) {
-        error = QStringLiteral("It is too large (%1 bytes; at most %2 are read).").arg(info.size()).arg(limit);
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString() + '.';
-        return false;
-    }
-    // The file may have grown since it was measured.
-    data = file.read(limit + 1);
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString() + '.';
-        return false;
-    }
-    if (data.size() > limit) {
+        break;
+    case TRegularFileRead::TooLarge:
         error = QStringLiteral("It is too large (more than %1 bytes).").arg(limit);
-        return false;
+        break;
+    case TRegularFileRead::OpenFailed:
+        if (!QFileInfo::exists(path)) {
+            error = QStringLiteral("The file does not exist.");
+            break;
+        }
+        [[fallthrough]];
+    case TRegularFileRead::ReadFailed:
+        error = read.error + '.';
+        break;
     }
-    return true;
+    return false;
 }
 
 TReadResult ImportPaletteFile(const QString& path)
