@@ -486,14 +486,19 @@ void TPaletteFiles::mu_deleteClick()
     form_.SetStatus(QStringLiteral("File is deleted"), next);
 }
 
-void TPaletteFiles::mu_newppClick()
+bool TPaletteFiles::MayReplaceOpenPalette()
 {
     TPaletteModel& pal = form_.Pal;
     pal.SelectedSwatch = -1;
-    if (!pal.PaletteSaved
-        && Services().dialogs->ask(TMsgIcon::Warning, QStringLiteral("Do you want to save your palette - \n")
-                                                          + form_.PageCaption() + QStringLiteral("?"))
-        && Save() == TSaveOutcome::Failed)
+    return pal.PaletteSaved
+           || !Services().dialogs->ask(TMsgIcon::Warning, QStringLiteral("Do you want to save your palette - \n")
+                                                              + form_.PageCaption() + QStringLiteral("?"))
+           || Save() != TSaveOutcome::Failed;
+}
+
+void TPaletteFiles::mu_newppClick()
+{
+    if (!MayReplaceOpenPalette())
         return;
     StartNewPalette();
     ShowPalettePage();
@@ -516,13 +521,9 @@ void TPaletteFiles::mu_importClick()
         Services().dialogs->message(TMsgIcon::Error, read.error);
         return;
     }
-    TPaletteModel& pal = form_.Pal;
-    pal.SelectedSwatch = -1;
-    if (!pal.PaletteSaved
-        && Services().dialogs->ask(TMsgIcon::Warning, QStringLiteral("Do you want to save your palette - \n")
-                                                          + form_.PageCaption() + QStringLiteral("?"))
-        && Save() == TSaveOutcome::Failed)
+    if (!MayReplaceOpenPalette())
         return;
+    TPaletteModel& pal = form_.Pal;
     pal.Palette = std::move(read.swatches);
     pal.PaletteName = read.name;
     pal.PaletteOnFile = false;

@@ -104,6 +104,9 @@ private:
     bool ReadAndLayout(const QString& name);
     bool LeavePalettePage();
     void StartNewPalette();
+    // Before the open palette is replaced: offers to save unsaved colours.
+    // False when a wanted save failed, so the open palette must stay.
+    bool MayReplaceOpenPalette();
     void PageChanged(int index);
 
     TForm1& form_;
