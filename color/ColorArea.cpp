@@ -1,7 +1,7 @@
 #include "color/ColorArea.h"
 
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "platform/Services.h"
 
 #include <QKeyEvent>

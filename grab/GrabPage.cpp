@@ -1,7 +1,7 @@
 #include "grab/GrabPage.h"
 
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "grab/Magnifier.h"
 #include "grab/ZoomWindow.h"
 #include "palette/PalettePage.h"

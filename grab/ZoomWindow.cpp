@@ -1,7 +1,7 @@
 #include "grab/ZoomWindow.h"
 
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "color/ColorCopy.h"
 #include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"

@@ -1,7 +1,7 @@
 #include "help/HelpMenu.h"
 
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "help/AboutTintwell.h"
 #include "help/HintHelp.h"
 #include "platform/Services.h"

@@ -2,7 +2,7 @@
 // of the square, the tracker and the mixer as the widgets render them, the
 // pointer on all three, and the inputs with their guards.
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "color/ColorArea.h"
 #include "color/ColorPicking.h"
 #include "support/FormFixture.h"

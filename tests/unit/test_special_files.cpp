@@ -4,7 +4,7 @@
 // byte-order mark, relative folders in the settings, and text from files
 // that looks like markup.
 #include "app/StartSettings.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "palette/LibraryPage.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteModel.h"
