@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QListWidget>
+#include <QPointer>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -55,7 +56,18 @@ TForm1::TForm1(const TAppPaths& paths, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The areas and their controls work on the state held in this object,
+    // so they go before it does: the controls first, while the areas they
+    // report to still exist, then whatever area did not go with its page.
+    const QPointer<QObject> areas[] = {colorCopy, colorArea,  palettePage, paletteFiles, paletteTools,
+                                       helpMenu,  grabPage,   testBoard,   libraryPage};
+    delete upperArea;
+    delete lowerArea;
+    for (const QPointer<QObject>& area : areas)
+        delete area.data();
+}
 
 void TForm1::buildFrame()
 {
