@@ -31,9 +31,9 @@ public:
     // What the area asks of the rest of the window.
     struct THooks {
         std::function<void()> colorEdited;     // the inputs changed the current colour
-        std::function<void()> deselectGrabbed; // a pointer pick clears the grabbed list's selection
-        std::function<void()> deselectLibrary; // ... and, from the inputs, the library's
-        std::function<void()> addToPalette;    // a double click on the square adds the current colour
+        std::function<void()> deselectGrabbed; // clears the grabbed list's selection
+        std::function<void()> deselectLibrary; // clears the swatch library's selection
+        std::function<void()> addToPalette;    // adds the current colour to the open palette
     };
     // Builds the controls into `leftColumn` and `modelPage`; `window` is the
     // window they are in (a modal window over it ends a pointer press).

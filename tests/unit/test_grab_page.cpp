@@ -3,14 +3,18 @@
 #include "ZoomFixture.h"
 #include "app/Widgets.h"
 #include "grab/GrabPage.h"
+#include "grab/HotKeyEdit.h"
 #include "grab/Magnifier.h"
 #include "palette/PalettePage.h"
 
 #include <QScrollBar>
+#include <QStringList>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -196,6 +200,101 @@ TEST(GrabbedView, StartRunsTheZoomWindowOverTheHiddenMainWindow)
     EXPECT_TRUE(form.grabPage->ImageButton3->isEnabled());
     EXPECT_TRUE(z.keys.held.empty());
     EXPECT_EQ(z.f.storedValues().value(3), "Ctrl+G");
+}
+
+// The page on a bare window with recording hooks: everything it asks of the
+// rest of the program goes through them.
+class TLoneGrabPage {
+public:
+    TFakeServices fake;
+    TFakeGlobalKeys keys;
+    QWidget window;
+    QWidget pageWidget;
+    TGrabState grab;
+    std::vector<QString> calls;
+    std::vector<TSwatch> appended;
+    QStringList stored{"255\t0\t0", "untitled", "Ctrl+Q", "Ctrl+W"};
+    QList<QPair<QString, QString>> written;
+    std::unique_ptr<TGrabPage> page;
+
+    TLoneGrabPage()
+    {
+        TGrabPage::THooks hooks{
+            [this](int r, int g, int b) { calls.push_back(QStringLiteral("setColor %1 %2 %3").arg(r).arg(g).arg(b)); },
+            [this] { calls.push_back("pointerReleased"); },
+            [this] { calls.push_back("addCurrentColor"); },
+            [this](const std::vector<TSwatch>& swatches, const QString& status) {
+                appended = swatches;
+                calls.push_back("appendToPalette " + status);
+            },
+            [this] { calls.push_back("showPage"); },
+            Tgrab_color::THooks{
+                [this](const QString&) { calls.push_back("showTip"); },
+                [this] { return stored; },
+                [this](const QList<QPair<QString, QString>>& values) { written += values; },
+                {},
+                {},
+            },
+        };
+        page = std::make_unique<TGrabPage>(grab, std::move(hooks), window, &pageWidget);
+    }
+};
+
+TEST(GrabPageAlone, AsksTheRestOfTheProgramOnlyThroughItsHooks)
+{
+    TLoneGrabPage t;
+    TGrabPage& page = *t.page;
+    t.grab.GrabbedColors = Grabbed(3);
+    page.Color_grabbedPaint();
+
+    QTest::mouseClick(page.Color_grabbed, Qt::LeftButton, {}, QPoint(45, 12));
+    EXPECT_EQ(t.grab.GrabbedSelection, 1);
+    EXPECT_EQ(t.calls, (std::vector<QString>{"setColor 10 101 199", "pointerReleased"}));
+    t.calls.clear();
+    QTest::mouseDClick(page.Color_grabbed, Qt::LeftButton, {}, QPoint(45, 12));
+    EXPECT_EQ(std::count(t.calls.begin(), t.calls.end(), "addCurrentColor"), 1);
+    t.calls.clear();
+    page.ImageButton3->setEnabled(true);
+    QTest::mouseClick(page.ImageButton3, Qt::LeftButton);
+    EXPECT_EQ(t.calls, std::vector<QString>{"appendToPalette Added color from screen"});
+    ASSERT_EQ(t.appended.size(), 3u);
+    EXPECT_EQ(t.appended[2].Red, 20);
+    EXPECT_EQ(t.grab.GrabbedColors.size(), 3u) << "the list stays";
+}
+
+// The zoom window that Start opens reads and writes the hot keys, shows its
+// tips and hands its colours over through the page's hooks; a grabbed colour
+// enables Add all.
+TEST(GrabPageAlone, StartRunsTheZoomWindowOnTheGivenHooks)
+{
+    TLoneGrabPage t;
+    TGrabPage& page = *t.page;
+    t.window.show();
+    t.fake.screen.picture = QImage(800, 600, QImage::Format_RGB32);
+    t.fake.screen.picture.fill(qRgb(12, 34, 56));
+    t.fake.screen.pointer = {700, 500};
+    t.fake.dialogs.onExec = [&](QDialog& dialog) {
+        auto& zoom = static_cast<Tgrab_color&>(dialog);
+        EXPECT_TRUE(t.window.isHidden());
+        EXPECT_EQ(zoom.HotKey1->value(), ParseHotKey("Ctrl+Q", true)) << "read through the hook";
+        zoom.Image3Click();
+        zoom.Timer1->start(3600 * 1000);
+        zoom.MagnifierTick();
+        EXPECT_FALSE(page.ImageButton3->isEnabled());
+        t.keys.press(ParseHotKey("Ctrl+W", true));
+        EXPECT_TRUE(page.ImageButton3->isEnabled());
+        dialog.reject();
+        return int(QDialog::Rejected);
+    };
+    page.ImageButton1Click();
+
+    EXPECT_FALSE(t.window.isHidden());
+    EXPECT_EQ(t.calls, std::vector<QString>{"showTip"});
+    ASSERT_EQ(t.grab.GrabbedColors.size(), 1u);
+    EXPECT_EQ(TRgbColor({t.grab.GrabbedColors[0].Red, t.grab.GrabbedColors[0].Green, t.grab.GrabbedColors[0].Blue}),
+              (TRgbColor{12, 34, 56}));
+    const QList<QPair<QString, QString>> keys{{"zoomHotkey", "Ctrl+Q"}, {"grabHotkey", "Ctrl+W"}};
+    EXPECT_EQ(t.written, keys);
 }
 
 } // namespace
