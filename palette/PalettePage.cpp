@@ -331,13 +331,8 @@ bool TPalettePage::eventFilter(QObject* watched, QEvent* event)
 void TPalettePage::AppendSwatches(const std::vector<TSwatch>& swatches)
 {
     TPaletteModel& pal = form_.Pal;
-    for (const TSwatch& g : swatches) {
-        TSwatch s;
-        s.Red = g.Red;
-        s.Green = g.Green;
-        s.Blue = g.Blue;
-        pal.Palette.push_back(s);
-    }
+    for (const TSwatch& g : swatches)
+        pal.Palette.push_back({g.Red, g.Green, g.Blue, 0, 0});
     ApplySwatchSize();
     pal.LayoutPalette();
     EnableEditButtons(true);
