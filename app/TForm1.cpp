@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/StartSettings.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "color/ColorArea.h"
 #include "color/ColorCopy.h"
 #include "grab/GrabPage.h"
