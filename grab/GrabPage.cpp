@@ -2,7 +2,6 @@
 
 #include "app/TForm1.h"
 #include "app/Widgets.h"
-#include "grab/Magnifier.h"
 #include "grab/ZoomWindow.h"
 #include "palette/PalettePage.h"
 #include "platform/Services.h"
@@ -44,7 +43,11 @@ TGrabPage::TGrabPage(TForm1& form, QWidget* page)
     connect(ImageButton1, &TImageButton::clicked, this, &TGrabPage::ImageButton1Click);
     connect(ImageButton2, &TImageButton::clicked, this, &TGrabPage::ImageButton2Click);
     connect(ImageButton3, &TImageButton::clicked, this, &TGrabPage::ImageButton3Click);
-    Color_grabbed->onPaint = [this](QPainter& p, const QRect&) { paintCells(p); };
+    Color_grabbed->onPaint = [this](QPainter& p, const QRect& exposed) {
+        if (form_.GrabbedColors.empty())
+            form_.GrabbedSelection = -1;
+        GrabbedGrid.Paint(p, form_.GrabbedColors, form_.GrabbedSelection, exposed);
+    };
     Color_grabbed->onMouseDown = [this](Qt::MouseButton, QPoint pos) { Color_grabbedMouseDown(pos); };
     Color_grabbed->onMouseUp = [this](Qt::MouseButton, QPoint) { Color_grabbedMouseUp(); };
     Color_grabbed->onDblClick = [this] { Color_grabbedDblClick(); };
@@ -111,36 +114,13 @@ void TGrabPage::Color_grabbedPaint()
 {
     if (form_.GrabbedColors.empty())
         form_.GrabbedSelection = -1;
-    Color_grabbed->resize(GrabbedViewWidth, CellViewHeight(int(form_.GrabbedColors.size()), GrabbedViewWidth));
+    Color_grabbed->resize(GrabbedViewWidth, GrabbedGrid.ViewHeight(form_.GrabbedColors.size()));
     Color_grabbed->update();
-}
-
-void TGrabPage::paintCells(QPainter& p)
-{
-    if (form_.GrabbedColors.empty()) {
-        form_.GrabbedSelection = -1;
-        return;
-    }
-    for (int i = 0; i < int(form_.GrabbedColors.size()); ++i) {
-        const TSwatch& s = form_.GrabbedColors[size_t(i)];
-        if (i == form_.GrabbedSelection)
-            p.setPen(QPen(QColor(250, 250, 250), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        else
-            p.setPen(QPen(QColor(80, 80, 80), 1));
-        p.setBrush(QColor(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF));
-        p.drawRect(s.Left, s.Top, 28, 28); // 29 x 29 with its outline
-    }
 }
 
 int TGrabPage::GrabbedColorAt(QPoint pos) const
 {
-    int hit = -1;
-    for (int i = 0; i < int(form_.GrabbedColors.size()); ++i) {
-        const TSwatch& s = form_.GrabbedColors[size_t(i)];
-        if (s.Left < pos.x() && pos.x() < s.Left + 29 && s.Top < pos.y() && pos.y() < s.Top + 29)
-            hit = i;
-    }
-    return hit;
+    return GrabbedGrid.HitTest(form_.GrabbedColors, pos);
 }
 
 void TGrabPage::Color_grabbedMouseDown(QPoint pos)

@@ -2,11 +2,12 @@
 // the user picks as the current colour or adds to the open palette.
 #pragma once
 
+#include "palette/SwatchGrid.h"
+
 #include <QObject>
 #include <QPoint>
 
 class QLabel;
-class QPainter;
 class QWidget;
 class TForm1;
 class TImageButton;
@@ -17,6 +18,8 @@ class TGrabPage : public QObject {
     Q_OBJECT
 public:
     static constexpr int GrabbedViewWidth = 232; // 7 cells of 30 pixels a row
+    // The grabbed colours' cells in the view.
+    static constexpr TSwatchGrid GrabbedGrid{30, 30, GrabbedViewWidth};
 
     TGrabPage(TForm1& form, QWidget* page);
 
@@ -43,6 +46,5 @@ public:
     int GrabbedColorAt(QPoint pos) const;
 
 private:
-    void paintCells(QPainter& p);
     TForm1& form_;
 };

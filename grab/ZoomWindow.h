@@ -9,6 +9,7 @@
 #include "grab/HotKeyManager.h"
 #include "grab/Magnifier.h"
 #include "palette/PaletteModel.h"
+#include "palette/SwatchGrid.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -127,6 +128,8 @@ private:
     void stillButtonClick();
     void pickColor();
     void endStill();
+    // ZoomColors' cells: 30 pixels apart, drawn 28 pixels square, none selected.
+    TSwatchGrid ZoomGrid() const;
 
     TForm1& form_;
     bool closed_ = false;

@@ -3,7 +3,6 @@
 #include "ZoomFixture.h"
 #include "app/Widgets.h"
 #include "grab/GrabPage.h"
-#include "grab/Magnifier.h"
 #include "palette/PalettePage.h"
 
 #include <QScrollBar>
@@ -19,7 +18,7 @@ std::vector<TSwatch> Grabbed(int n)
     std::vector<TSwatch> out;
     for (int i = 0; i < n; ++i)
         out.push_back(TSwatch{10 * i, 100 + i, 200 - i, 0, 0});
-    LayoutCells(out, TGrabPage::GrabbedViewWidth);
+    TGrabPage::GrabbedGrid.Layout(out);
     return out;
 }
 
