@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QListWidget>
+#include <QPointer>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -55,7 +56,18 @@ TForm1::TForm1(const TAppPaths& paths, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The areas and their controls work on the state held in this object,
+    // so they go before it does: the controls first, while the areas they
+    // report to still exist, then whatever area did not go with its page.
+    const QPointer<QObject> areas[] = {colorCopy, colorArea,  palettePage, paletteFiles, paletteTools,
+                                       helpMenu,  grabPage,   testBoard,   libraryPage};
+    delete upperArea;
+    delete lowerArea;
+    for (const QPointer<QObject>& area : areas)
+        delete area.data();
+}
 
 void TForm1::buildFrame()
 {
@@ -104,15 +116,22 @@ void TForm1::buildFrame()
     NameLabel(main_status->panel(0), "main_status_panel0", QStringLiteral("Last action"));
     NameLabel(main_status->panel(1), "main_status_panel1", QStringLiteral("Palette name"));
 
-    colorArea = new TColorArea(*this, leftColumn, pageColorModel);
+    colorArea = new TColorArea(Color,
+                               TColorArea::THooks{
+                                   [this] { test_pageControlChange(); },
+                                   [this] { Grab.GrabbedSelection = -1; },
+                                   [this] { LibrarySelectedSwatch = -1; },
+                                   [this] { b_ppAddClick(); },
+                               },
+                               *this, leftColumn, pageColorModel);
     palettePage = new TPalettePage(*this, pp_pageName);
     paletteFiles = new TPaletteFiles(*this, pp_pageFile, pp_pageName);
     paletteTools = new TPaletteTools(*this, pp_pageName);
-    helpMenu = new THelpMenu(*this, lowerArea);
+    helpMenu = new THelpMenu(THelpMenu::THooks{[this] { return Paths.programDir; }}, *this, lowerArea);
     colorCopy = new TColorCopy(this, TColorCopy::THooks{
         [this](const QString& text) { SetStatus0(text); },
         [this](TColorForm form) {
-            mRegistry1.AddValue(QStringLiteral("lastCopyForm"), ColorFormName(form));
+            mRegistry1.AddValue(SettingName(posCopyForm), ColorFormName(form));
             mRegistry1.WriteValues();
         },
         [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); }});
@@ -140,7 +159,7 @@ QString TForm1::DefaultDataFolder() const
 
 QString TForm1::ColorSettingText(const TRgbColor& c)
 {
-    return QStringLiteral("%1\t%2\t%3").arg(c.Red).arg(c.Green).arg(c.Blue);
+    return ::ColorSettingText(c);
 }
 
 bool TForm1::ParseColorSetting(const QString& text, TRgbColor& out)
@@ -151,39 +170,31 @@ bool TForm1::ParseColorSetting(const QString& text, TRgbColor& out)
 // Start-up: build the run's state from the settings of the previous use.
 void TForm1::FormCreate()
 {
-    PointerPicking = false;
-    ModelImage = QImage(ModelImageSize, ModelImageSize, QImage::Format_RGB32);
-    HueStrip = QImage(HueStripWidth, HueStripHeight, QImage::Format_RGB32);
+    Color.PointerPicking = false;
+    Color.ModelImage = QImage(ModelImageSize, ModelImageSize, QImage::Format_RGB32);
+    Color.HueStrip = QImage(HueStripWidth, HueStripHeight, QImage::Format_RGB32);
 
-    GrabbedColors.clear();
-    GrabbedSelection = -1;
+    Grab.GrabbedColors.clear();
+    Grab.GrabbedSelection = -1;
 
     // The test board (and the other pages hidden behind "Color Model") are
     // built once the window is on screen: BuildHiddenPages below.
 
-    TrackerDragging = false;
-    ModelDragging = false;
+    Color.TrackerDragging = false;
+    Color.ModelDragging = false;
 
     pp_pageControl->setCurrentIndex(1);
 
     SettingsValues.clear();
     mRegistry1.ReadValues(SettingsValues);
 
-    QString deferredError;
-    if (SettingsValues.isEmpty() || SettingAt(posLastColor).isEmpty()) {
+    const QString dataFolder = DefaultDataFolder();
+    const bool firstRun = IsFirstRun(SettingsValues);
+    if (firstRun) {
         // First run: store the defaults, in this order, then read them back.
-        const QString dataFolder = DefaultDataFolder();
-        const QString defaultPalettes = dataFolder + QStringLiteral("MyPalettes");
-        const QString defaultExports = dataFolder + QStringLiteral("ExportPalette");
-        mRegistry1.AddValue(QStringLiteral("lastColor"), QStringLiteral("255\t0\t0"));
-        mRegistry1.AddValue(QStringLiteral("lastFileName"), QStringLiteral("untitled"));
-        mRegistry1.AddValue(QStringLiteral("zoomHotKey"), QStringLiteral("Ctrl+Z"));
-        mRegistry1.AddValue(QStringLiteral("grabHotKey"), QStringLiteral("Ctrl+G"));
-        mRegistry1.AddValue(QStringLiteral("appPath"), Paths.programDir);
-        mRegistry1.AddValue(QStringLiteral("reg_paletteFolder"), defaultPalettes);
-        mRegistry1.AddValue(QStringLiteral("reg_exportFolder"), defaultExports);
-        const bool storeWasEmpty = SettingsValues.isEmpty() || SettingsValues == QStringList{QString()};
-        if (storeWasEmpty) {
+        for (const auto& [name, value] : FirstRunValues(Paths.programDir, dataFolder))
+            mRegistry1.AddValue(name, value);
+        if (StoreWasEmpty(SettingsValues)) {
             // Nothing stored yet: reading back would give exactly the queued
             // values, in this order. The write itself (flushed to disk) waits
             // until the window is on screen.
@@ -196,81 +207,59 @@ void TForm1::FormCreate()
             SettingsValues.clear();
             mRegistry1.ReadValues(SettingsValues);
         }
-        // A store that could not be written reads back nothing: go on with
-        // the defaults of this run.
-        Pal.PaletteFolder = StoredFolder(SettingAt(posPaletteFolder), Paths.programDir);
-        if (Pal.PaletteFolder.isEmpty())
-            Pal.PaletteFolder = defaultPalettes;
-        ExportFolder = StoredFolder(SettingAt(posExportFolder), Paths.programDir);
-        if (ExportFolder.isEmpty())
-            ExportFolder = defaultExports;
-        QDir().mkpath(Pal.PaletteFolder);
-        // A store that was damaged, emptied or unreadable does not hide the
-        // palettes already in the folder.
-        paletteFiles->ListPaletteFiles();
-
-        Pal.PaletteName = SettingAt(posLastFileName);
-        if (Pal.PaletteName.isEmpty())
-            Pal.PaletteName = QStringLiteral("untitled");
-        Pal.Palette.clear();
-        NewColor = {255, 0, 0};
-        Pal.PaletteOnFile = false;
-        SetPageCaption(Pal.PaletteName);
-        SetStatus(QStringLiteral("New File"), Pal.PaletteName + QStringLiteral(" (Not saved)"));
-        StartState = TStartState::FirstRun;
-    } else {
-        const TStartSettings stored = ReadStartSettings(SettingsValues, Paths.programDir);
-        Pal.PaletteFolder = stored.paletteFolder;
-        ExportFolder = stored.exportFolder;
-        if (Pal.PaletteFolder.isEmpty())
-            Pal.PaletteFolder = DefaultDataFolder() + QStringLiteral("MyPalettes");
-        if (ExportFolder.isEmpty())
-            ExportFolder = DefaultDataFolder() + QStringLiteral("ExportPalette");
-        paletteFiles->ListPaletteFiles();
-
-        bool reopened = false;
-        if (paletteFiles->list_pp->count() > 0) {
-            // Reopen the last palette. A missing or damaged file, or a stored
-            // colour that is not three numbers, starts as if there were no
-            // palettes; the file itself is left untouched.
-            const QString lastName = stored.lastFileName;
-            const TRgbColor lastColor = stored.color;
-            TPaletteModel probe;
-            probe.PaletteFolder = Pal.PaletteFolder;
-            // A stored name is a file name inside the palette folder, nothing
-            // else, and one that is listed: a device or pipe left under that
-            // name is passed over like a missing file.
-            const bool fileListed = stored.lastNameUsable && paletteFiles->PaletteExists(lastName);
-            if (stored.colorOk && fileListed) {
-                const TFileResult read = probe.ReadPaletteFile(lastName);
-                if (read) {
-                    Pal.Palette = std::move(probe.Palette);
-                    Pal.LastSeen = probe.LastSeen;
-                    if (Pal.SwatchCount() >= 1) {
-                        palettePage->ApplySwatchSize();
-                        Pal.LayoutPalette();
-                        const TSwatch& last = Pal.Palette.back();
-                        LastAddedColor = {last.Red, last.Green, last.Blue};
-                    }
-                    Pal.PaletteOnFile = true;
-                    Pal.PaletteName = lastName;
-                    SetPageCaption(Pal.PaletteName);
-                    NewColor = lastColor;
-                    SetStatus(QStringLiteral("File opened"), Pal.PaletteName);
-                    reopened = true;
-                    StartState = TStartState::Reopened;
-                } else {
-                    deferredError = read.error;
-                }
-            }
-        }
-        if (!reopened)
-            startNoPalettes();
     }
+    // A store that could not be written reads back nothing: the run goes on
+    // with the default folders.
+    const TStartFolders folders = PlanStartFolders(SettingsValues, Paths.programDir, dataFolder);
+    Pal.PaletteFolder = folders.paletteFolder;
+    ExportFolder = folders.exportFolder;
+    if (firstRun)
+        QDir().mkpath(Pal.PaletteFolder);
+    // A store that was damaged, emptied or unreadable does not hide the
+    // palettes already in the folder.
+    paletteFiles->ListPaletteFiles();
+
+    TStartOpening opening = PlanStartOpening(SettingsValues, firstRun, Pal.ListPaletteFiles());
+    QString deferredError;
+    if (opening.readPalette) {
+        TPaletteModel probe;
+        probe.PaletteFolder = Pal.PaletteFolder;
+        const TFileResult read = probe.ReadPaletteFile(opening.paletteName);
+        if (read) {
+            Pal.Palette = std::move(probe.Palette);
+            Pal.LastSeen = probe.LastSeen;
+            if (Pal.SwatchCount() >= 1) {
+                palettePage->ApplySwatchSize();
+                Pal.LayoutPalette();
+                const TSwatch& last = Pal.Palette.back();
+                Color.LastAddedColor = {last.Red, last.Green, last.Blue};
+            }
+        } else {
+            // A missing or damaged file starts as if there were no palettes;
+            // the file itself is left untouched.
+            deferredError = read.error;
+            opening = TStartOpening{};
+        }
+    }
+    if (opening.state == TStartState::NoPalettes)
+        QDir().mkpath(Pal.PaletteFolder);
+    if (!opening.readPalette)
+        Pal.Palette.clear();
+    Color.NewColor = opening.color;
+    Pal.PaletteName = opening.paletteName;
+    Pal.PaletteOnFile = opening.readPalette;
+    SetPageCaption(Pal.PaletteName);
+    if (opening.state == TStartState::NoPalettes)
+        RepaintPaletteView();
+    if (opening.state == TStartState::Reopened)
+        SetStatus(QStringLiteral("File opened"), Pal.PaletteName);
+    else
+        SetStatus(QStringLiteral("New File"), Pal.PaletteName + QStringLiteral(" (Not saved)"));
+    StartState = opening.state;
 
     colorCopy->LastForm = ColorFormFromName(SettingAt(posCopyForm));
     Pal.SelectedSwatch = -1;
-    FillHueStrip(HueStrip);
+    FillHueStrip(Color.HueStrip);
     SetPageCaption(Pal.PaletteName);
     paletteFiles->SelectListEntry(Pal.PaletteName);
     RefreshColorModel();
@@ -293,8 +282,40 @@ void TForm1::BuildHiddenPages()
 {
     if (grabPage)
         return;
-    grabPage = new TGrabPage(*this, pageGrabColors);
-    grabPage->ImageButton3->setEnabled(!GrabbedColors.empty());
+    grabPage = new TGrabPage(
+        Grab,
+        TGrabPage::THooks{
+            [this](int red, int green, int blue) { SetCurrentColor(red, green, blue); },
+            [this] { Color.PointerPicking = false; },
+            [this] { b_ppAddClick(); },
+            [this](const std::vector<TSwatch>& swatches, const QString& status) {
+                palettePage->AppendSwatches(swatches);
+                if (!Pal.Palette.empty()) {
+                    const TSwatch& last = Pal.Palette.back();
+                    Color.LastAddedColor = {last.Red, last.Green, last.Blue};
+                }
+                result_oldColorPaint();
+                SetStatus(status, PageCaption() + QStringLiteral("(Not saved)"));
+            },
+            [this] { AdvPageControl1->setCurrentWidget(pageGrabColors); },
+            Tgrab_color::THooks{
+                [this](const QString& text) { ShowTip(text); },
+                [this] {
+                    SettingsValues.clear();
+                    mRegistry1.ReadValues(SettingsValues);
+                    return SettingsValues;
+                },
+                [this](const QList<QPair<QString, QString>>& values) {
+                    for (const auto& [name, value] : values)
+                        mRegistry1.AddValue(name, value);
+                    mRegistry1.WriteValues();
+                },
+                [this](const TColorCopy::TKeys& keys) { colorCopy->WatchKeys(keys); },
+                {},
+            },
+        },
+        *this, pageGrabColors);
+    grabPage->ImageButton3->setEnabled(!Grab.GrabbedColors.empty());
     testBoard = new TTestBoard(*this, pageTestBoard);
     testBoard->StartUp();
     libraryPage = new TLibraryPage(*this, pageSwatchLibrary);
@@ -304,7 +325,7 @@ void TForm1::BuildHiddenPages()
         const int hit = grabPage->GrabbedColorAt(at);
         if (hit < 0)
             return false;
-        const TSwatch& s = GrabbedColors[std::size_t(hit)];
+        const TSwatch& s = Grab.GrabbedColors[std::size_t(hit)];
         c = {s.Red, s.Green, s.Blue};
         return true;
     });
@@ -321,7 +342,7 @@ void TForm1::BuildHiddenPages()
 void TForm1::AttachCopyMenus()
 {
     colorCopy->AttachCopyMenu(colorArea->result_newColor, [this](QPoint, TRgbColor& c) {
-        c = NewColor;
+        c = Color.NewColor;
         return true;
     });
     colorCopy->AttachCopyMenu(palettePage->Color_myPalette, [this](QPoint at, TRgbColor& c) {
@@ -332,7 +353,7 @@ void TForm1::AttachCopyMenus()
         c = {s.Red, s.Green, s.Blue};
         return true;
     });
-    colorCopy->WatchKeys({this, colorArea->hexInput, [this] { return NewColor; }, {}, true, {}});
+    colorCopy->WatchKeys({this, colorArea->hexInput, [this] { return Color.NewColor; }, {}, true, {}});
 
     // The hex box's own menu pastes a colour text as Ctrl+V does, instead of
     // cutting it to six characters.
@@ -355,19 +376,6 @@ void TForm1::AttachCopyMenus()
     });
 }
 
-void TForm1::startNoPalettes()
-{
-    QDir().mkpath(Pal.PaletteFolder);
-    Pal.Palette.clear();
-    NewColor = {255, 0, 0};
-    Pal.PaletteName = QStringLiteral("untitled");
-    Pal.PaletteOnFile = false;
-    SetPageCaption(Pal.PaletteName);
-    RepaintPaletteView();
-    SetStatus(QStringLiteral("New File"), Pal.PaletteName + QStringLiteral(" (Not saved)"));
-    StartState = TStartState::NoPalettes;
-}
-
 // Shutdown: offer to save, then store the last colour and palette name.
 bool TForm1::FormClose()
 {
@@ -382,8 +390,8 @@ bool TForm1::FormClose()
             && !KeepRecoveryCopy(outcome == TPaletteFiles::TSaveOutcome::Failed))
             return false;
     }
-    mRegistry1.AddValue(QStringLiteral("lastColor"), ColorSettingText(NewColor));
-    mRegistry1.AddValue(QStringLiteral("lastFileName"), Pal.PaletteName);
+    mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(Color.NewColor));
+    mRegistry1.AddValue(SettingName(posLastFileName), Pal.PaletteName);
     mRegistry1.WriteValues();
     return true;
 }
@@ -432,7 +440,7 @@ void TForm1::AdvPageControl1Change(int index)
     if (index == 2)
         test_pageControlChange();
     else if (index == 1)
-        grabPage->ImageButton3->setEnabled(!GrabbedColors.empty());
+        grabPage->ImageButton3->setEnabled(!Grab.GrabbedColors.empty());
 }
 
 // ---- Operations the areas offer each other ------------------------------------

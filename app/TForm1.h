@@ -6,8 +6,11 @@
 #pragma once
 
 #include "app/AppPaths.h"
+#include "app/StartSettings.h"
 #include "app/TmRegistry.h"
 #include "color/ColorConv.h"
+#include "color/ColorState.h"
+#include "grab/GrabState.h"
 #include "palette/PaletteModel.h"
 
 #include <QImage>
@@ -49,17 +52,7 @@ public:
     QString SettingAt(int position) const;
 
     // ---- Current colour and colour model ----------------------------------
-    TRgbColor NewColor{255, 0, 0};
-    TRgbColor LastAddedColor{0, 0, 0};
-    TRgbColor HueColor{255, 0, 0};
-    int ModelX = 0;
-    int ModelY = 0;
-    int TrackerY = 0;
-    bool ModelDragging = false;
-    bool TrackerDragging = false;
-    bool PointerPicking = false;
-    QImage ModelImage; // 100 x 100
-    QImage HueStrip;   // 20 x 359
+    TColorState Color;
 
     // ---- Open palette -----------------------------------------------------
     TPaletteModel Pal; // Palette, SelectedSwatch, PaletteName, PaletteFolder, flags, cell size
@@ -67,9 +60,7 @@ public:
     bool SaveAsMode = false;
 
     // ---- Grabbed colours ----------------------------------------------------
-    std::vector<TSwatch> GrabbedColors;
-    int GrabbedSelection = -1;
-    TRgbColor SampledColor{0, 0, 0}; // last colour the zoom window sampled; lasts for the run
+    TGrabState Grab;
 
     // ---- Swatch library -----------------------------------------------------
     std::vector<TSwatch> LibrarySwatches;
@@ -80,7 +71,6 @@ public:
     QImage DrawingImage;
     QRect DrawingRect;
     bool DrawingPressed = false;
-    QString TipText;
 
     // ---- Frame controls -----------------------------------------------------
     QWidget* upperArea = nullptr;
@@ -144,8 +134,8 @@ public:
     // beside the program, or under the user's data folder when that is read-only.
     QString DefaultDataFolder() const;
 
-    // Start states, for the first-run logic and the tests.
-    enum class TStartState { FirstRun, NoPalettes, Reopened };
+    // How this run started, for the tests.
+    using TStartState = ::TStartState;
     TStartState StartState = TStartState::FirstRun;
 
     // The colour-value text stored as "lastColor".
@@ -160,7 +150,6 @@ private:
     void buildFrame();
     // The copy menu on the colour boxes and cells, and the clipboard keys.
     void AttachCopyMenus();
-    void startNoPalettes();
     bool KeepRecoveryCopy(bool saveFailed);
     bool closed_ = false;
     QString pageCaption_;

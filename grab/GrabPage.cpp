@@ -1,19 +1,18 @@
 #include "grab/GrabPage.h"
 
-#include "app/TForm1.h"
 #include "app/Widgets.h"
 #include "grab/ZoomWindow.h"
-#include "palette/PalettePage.h"
 #include "platform/Services.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QTabWidget>
 #include <QPainter>
 
-TGrabPage::TGrabPage(TForm1& form, QWidget* page)
-    : QObject(&form)
-    , form_(form)
+TGrabPage::TGrabPage(TGrabState& grab, THooks hooks, QWidget& window, QWidget* page)
+    : QObject(&window)
+    , grab_(grab)
+    , hooks_(std::move(hooks))
+    , window_(window)
 {
     JvScrollBox2 = new TScrollBox(page, QColor(248, 248, 248));
     NameControl(JvScrollBox2, "JvScrollBox2", QStringLiteral("Grabbed colors list"));
@@ -44,9 +43,9 @@ TGrabPage::TGrabPage(TForm1& form, QWidget* page)
     connect(ImageButton2, &TImageButton::clicked, this, &TGrabPage::ImageButton2Click);
     connect(ImageButton3, &TImageButton::clicked, this, &TGrabPage::ImageButton3Click);
     Color_grabbed->onPaint = [this](QPainter& p, const QRect& exposed) {
-        if (form_.GrabbedColors.empty())
-            form_.GrabbedSelection = -1;
-        GrabbedGrid.Paint(p, form_.GrabbedColors, form_.GrabbedSelection, exposed);
+        if (grab_.GrabbedColors.empty())
+            grab_.GrabbedSelection = -1;
+        TGrabState::Grid.Paint(p, grab_.GrabbedColors, grab_.GrabbedSelection, exposed);
     };
     Color_grabbed->onMouseDown = [this](Qt::MouseButton, QPoint pos) { Color_grabbedMouseDown(pos); };
     Color_grabbed->onMouseUp = [this](Qt::MouseButton, QPoint) { Color_grabbedMouseUp(); };
@@ -57,13 +56,13 @@ TGrabPage::TGrabPage(TForm1& form, QWidget* page)
 // window shows it again when it closes.
 void TGrabPage::ImageButton1Click()
 {
-    form_.hide();
+    window_.hide();
     {
-        Tgrab_color zoom(form_);
+        Tgrab_color zoom(window_, grab_, ZoomHooks());
         Services().dialogs->exec(zoom);
     }
-    if (form_.isHidden())
-        form_.show();
+    if (window_.isHidden())
+        window_.show();
     Color_grabbedPaint();
 }
 
@@ -74,53 +73,41 @@ void TGrabPage::StartFromOutside()
         modal->activateWindow();
         return;
     }
-    form_.AdvPageControl1->setCurrentWidget(form_.pageGrabColors);
+    hooks_.showPage();
     ImageButton1Click();
 }
 
 void TGrabPage::ImageButton2Click()
 {
-    form_.GrabbedColors.clear();
+    grab_.GrabbedColors.clear();
     Color_grabbedPaint();
-    form_.GrabbedSelection = -1;
+    grab_.GrabbedSelection = -1;
     ImageButton3->setEnabled(false);
 }
 
 void TGrabPage::ImageButton3Click()
 {
-    TPaletteModel& pal = form_.Pal;
-    for (const TSwatch& g : form_.GrabbedColors) {
-        TSwatch s;
-        s.Red = g.Red;
-        s.Green = g.Green;
-        s.Blue = g.Blue;
-        pal.Palette.push_back(s);
-    }
-    form_.palettePage->ApplySwatchSize();
-    pal.LayoutPalette();
-    form_.palettePage->EnableEditButtons(true);
-    form_.RepaintPaletteView();
-    form_.palettePage->JvScrollBox1->scrollToEnd();
-    if (pal.SwatchCount() > 0) {
-        const TSwatch& last = pal.Palette.back();
-        form_.LastAddedColor = {last.Red, last.Green, last.Blue};
-    }
-    form_.result_oldColorPaint();
-    pal.PaletteSaved = false;
-    form_.SetStatus(QStringLiteral("Added color from screen"), form_.PageCaption() + QStringLiteral("(Not saved)"));
+    hooks_.appendToPalette(grab_.GrabbedColors, QStringLiteral("Added color from screen"));
+}
+
+Tgrab_color::THooks TGrabPage::ZoomHooks()
+{
+    Tgrab_color::THooks zoom = hooks_.zoom;
+    zoom.colorGrabbed = [this] { ImageButton3->setEnabled(true); };
+    return zoom;
 }
 
 void TGrabPage::Color_grabbedPaint()
 {
-    if (form_.GrabbedColors.empty())
-        form_.GrabbedSelection = -1;
-    Color_grabbed->resize(GrabbedViewWidth, GrabbedGrid.ViewHeight(form_.GrabbedColors.size()));
+    if (grab_.GrabbedColors.empty())
+        grab_.GrabbedSelection = -1;
+    Color_grabbed->resize(GrabbedViewWidth, TGrabState::Grid.ViewHeight(grab_.GrabbedColors.size()));
     Color_grabbed->update();
 }
 
 int TGrabPage::GrabbedColorAt(QPoint pos) const
 {
-    return GrabbedGrid.HitTest(form_.GrabbedColors, pos);
+    return TGrabState::Grid.HitTest(grab_.GrabbedColors, pos);
 }
 
 void TGrabPage::Color_grabbedMouseDown(QPoint pos)
@@ -128,18 +115,18 @@ void TGrabPage::Color_grabbedMouseDown(QPoint pos)
     const int hit = GrabbedColorAt(pos);
     if (hit < 0)
         return;
-    form_.GrabbedSelection = hit;
+    grab_.GrabbedSelection = hit;
     Color_grabbedPaint();
-    const TSwatch& s = form_.GrabbedColors[size_t(hit)];
-    form_.SetCurrentColor(s.Red, s.Green, s.Blue);
+    const TSwatch& s = grab_.GrabbedColors[size_t(hit)];
+    hooks_.setColor(s.Red, s.Green, s.Blue);
 }
 
 void TGrabPage::Color_grabbedMouseUp()
 {
-    form_.PointerPicking = false;
+    hooks_.pointerReleased();
 }
 
 void TGrabPage::Color_grabbedDblClick()
 {
-    form_.b_ppAddClick();
+    hooks_.addCurrentColor();
 }

@@ -2,7 +2,7 @@
 // cells a row, the view height, where cells go, which pixels hit a cell, and
 // the pixels drawn, against the pen-and-brush drawing of the same cells and
 // against a paint of everything clipped to the exposed part.
-#include "grab/GrabPage.h"
+#include "grab/GrabState.h"
 #include "palette/PaletteModel.h"
 #include "palette/SwatchGrid.h"
 #include "palette/SwatchLibrary.h"
@@ -35,7 +35,7 @@ const TView kViews[] = {
     {"library large", SwatchLibrary::LibraryGrid(40)},
     {"library medium", SwatchLibrary::LibraryGrid(30)},
     {"library small", SwatchLibrary::LibraryGrid(20)},
-    {"grabbed list", TGrabPage::GrabbedGrid},
+    {"grabbed list", TGrabState::Grid},
     {"zoom list", kZoomList},
     {"narrower than a cell", TSwatchGrid{30, 30, 25}},
 };
