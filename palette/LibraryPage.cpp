@@ -1,7 +1,7 @@
 #include "palette/LibraryPage.h"
 
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "palette/SwatchLibrary.h"
 #include "platform/Services.h"
 #include "widgets/SizeChoice.h"

@@ -1,6 +1,6 @@
 #include "widgets/SizeChoice.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 
 #include <QRadioButton>
 
