@@ -295,7 +295,12 @@ void TForm1::BuildHiddenPages()
         return;
     grabPage = new TGrabPage(*this, pageGrabColors);
     grabPage->ImageButton3->setEnabled(!GrabbedColors.empty());
-    testBoard = new TTestBoard(*this, pageTestBoard);
+    testBoard = new TTestBoard(Board,
+                               TTestBoard::THooks{
+                                   [this] { return NewColor; },
+                                   [this](int r, int g, int b) { SetCurrentColor(r, g, b); },
+                                   [this](const QString& text) { ShowTip(text); }},
+                               pageTestBoard, this);
     testBoard->StartUp();
     libraryPage = new TLibraryPage(*this, pageSwatchLibrary);
     libraryPage->StartUp();

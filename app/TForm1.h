@@ -9,6 +9,7 @@
 #include "app/TmRegistry.h"
 #include "color/ColorConv.h"
 #include "palette/PaletteModel.h"
+#include "testboard/BoardState.h"
 
 #include <QImage>
 #include <QWidget>
@@ -77,9 +78,7 @@ public:
     int LibrarySwatchCount() const { return int(LibrarySwatches.size()); }
 
     // ---- Test board and tips ------------------------------------------------
-    QImage DrawingImage;
-    QRect DrawingRect;
-    bool DrawingPressed = false;
+    TBoardState Board;
     QString TipText;
 
     // ---- Frame controls -----------------------------------------------------
