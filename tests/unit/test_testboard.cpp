@@ -100,6 +100,31 @@ const ShapeSample kShapeSamples[] = {
     {&TBoardShapePage::testSin2, {169, 49}, false}, {&TBoardShapePage::testSin3, {74, 192}, false},
 };
 
+// A colour change while a sub-page is shown reaches that sub-page and leaves
+// the others as they were.
+TEST(TestBoardPages, ColourChangeReachesOnlyTheShownSubPage)
+{
+    Board b;
+    auto memo = [&] { return b.tb.textPage->cxMemo1->palette().color(QPalette::Text).rgb(); };
+    auto shapes = [&] { return Pixels(b.tb.shapePage->shapePanel).pixel(kShapeSamples[0].at); };
+    auto pattern = [&] { return b.tb.linePage->testLn->brush().color().rgb(); };
+    auto drawing = [&] { return Pixels(b.tb.drawPage->test_drawBoard); };
+    const QList<QToolButton*> buttons = {b.tb.testB_tx, b.tb.testB_fh, b.tb.testB_sp, b.tb.testB_ln};
+    const QList<TBoardPage*> pages = {b.tb.textPage, b.tb.drawPage, b.tb.shapePage, b.tb.linePage};
+    for (int shown : {2, 0, 3, 1}) {
+        buttons[shown]->click();
+        ASSERT_EQ(b.tb.VisiblePage(), pages[shown]);
+        const QRgb memoBefore = memo(), shapesBefore = shapes(), patternBefore = pattern();
+        const QImage drawingBefore = drawing();
+        const QRgb ink = qRgb(40 + 50 * shown, 10, 200);
+        ChangeColour(b.form, qRed(ink), qGreen(ink), qBlue(ink));
+        EXPECT_EQ(memo(), shown == 0 ? ink : memoBefore) << "shown " << shown;
+        EXPECT_EQ(drawing(), drawingBefore) << "shown " << shown;
+        EXPECT_EQ(shapes(), shown == 2 ? ink : shapesBefore) << "shown " << shown;
+        EXPECT_EQ(pattern(), shown == 3 ? ink : patternBefore) << "shown " << shown;
+    }
+}
+
 TEST(TestBoardShapes, OuterShapesTakeTheColourWhenShownAndInnerOnesStayWhite)
 {
     Board b;
