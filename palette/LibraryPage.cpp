@@ -202,7 +202,7 @@ void TLibraryPage::libraryPaletteMouseDown(Qt::MouseButton, QPoint p)
 
 void TLibraryPage::libraryPaletteMouseUp()
 {
-    form_.PointerPicking = false;
+    form_.Color.PointerPicking = false;
 }
 
 void TLibraryPage::libraryPaletteDblClick()

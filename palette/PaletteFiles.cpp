@@ -152,7 +152,7 @@ QString TPaletteFiles::ExistingPaletteName(const QString& name) const
 
 void TPaletteFiles::StoreLastValues(const QString& name)
 {
-    form_.mRegistry1.AddValue(QStringLiteral("lastColor"), TForm1::ColorSettingText(form_.NewColor));
+    form_.mRegistry1.AddValue(QStringLiteral("lastColor"), TForm1::ColorSettingText(form_.Color.NewColor));
     form_.mRegistry1.AddValue(QStringLiteral("lastFileName"), name);
     form_.mRegistry1.WriteValues();
 }

@@ -162,7 +162,7 @@ void TPalettePage::Color_myPaletteMouseDown(Qt::MouseButton, QPoint at)
 
 void TPalettePage::Color_myPaletteMouseUp()
 {
-    form_.PointerPicking = false;
+    form_.Color.PointerPicking = false;
 }
 
 void TPalettePage::ApplySelectedSwatch()
@@ -170,7 +170,7 @@ void TPalettePage::ApplySelectedSwatch()
     const TSwatch& s = form_.Pal.Palette[std::size_t(form_.Pal.SelectedSwatch)];
     // The cell shows the low byte of each channel; that is the colour taken.
     form_.SetCurrentColor(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF);
-    form_.GrabbedSelection = -1;
+    form_.Grab.GrabbedSelection = -1;
     form_.LibrarySelectedSwatch = -1;
     // Their views show the cleared selections at their next paint.
     form_.AdvPageControl1->update();
@@ -196,14 +196,14 @@ void TPalettePage::b_ppAddClick()
             return;
     }
     TPaletteModel& pal = form_.Pal;
-    pal.Palette.push_back({form_.NewColor.Red, form_.NewColor.Green, form_.NewColor.Blue, 0, 0});
+    pal.Palette.push_back({form_.Color.NewColor.Red, form_.Color.NewColor.Green, form_.Color.NewColor.Blue, 0, 0});
     ApplySwatchSize();
     pal.LayoutPalette();
     EnableEditButtons(true);
     Color_myPalettePaint();
     JvScrollBox1->scrollToEnd();
     const TSwatch& added = pal.Palette.back();
-    form_.LastAddedColor = {added.Red, added.Green, added.Blue};
+    form_.Color.LastAddedColor = {added.Red, added.Green, added.Blue};
     form_.result_oldColorPaint();
     pal.PaletteSaved = false;
     form_.SetStatus0(QStringLiteral("Added a new color"));
@@ -223,9 +223,9 @@ void TPalettePage::b_ppSwapClick()
         return;
     }
     TSwatch& s = pal.Palette[std::size_t(pal.SelectedSwatch)];
-    s.Red = form_.NewColor.Red;
-    s.Green = form_.NewColor.Green;
-    s.Blue = form_.NewColor.Blue;
+    s.Red = form_.Color.NewColor.Red;
+    s.Green = form_.Color.NewColor.Green;
+    s.Blue = form_.Color.NewColor.Blue;
     pal.PaletteSaved = false;
     Color_myPalettePaint();
     form_.SetStatus(QStringLiteral("A color is swapped"), form_.PageCaption());
@@ -247,7 +247,7 @@ void TPalettePage::b_ppWatchMouseDown()
 
 void TPalettePage::b_ppWatchMouseUp()
 {
-    form_.PointerPicking = false;
+    form_.Color.PointerPicking = false;
 }
 
 void TPalettePage::b_ppDelClick()
@@ -326,4 +326,17 @@ bool TPalettePage::eventFilter(QObject* watched, QEvent* event)
         b_ppWatchMouseUp();
     }
     return QObject::eventFilter(watched, event);
+}
+
+void TPalettePage::AppendSwatches(const std::vector<TSwatch>& swatches)
+{
+    TPaletteModel& pal = form_.Pal;
+    for (const TSwatch& g : swatches)
+        pal.Palette.push_back({g.Red, g.Green, g.Blue, 0, 0});
+    ApplySwatchSize();
+    pal.LayoutPalette();
+    EnableEditButtons(true);
+    Color_myPalettePaint();
+    JvScrollBox1->scrollToEnd();
+    pal.PaletteSaved = false;
 }
