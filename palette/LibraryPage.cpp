@@ -3,7 +3,7 @@
 #include "palette/PalettePage.h"
 
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "palette/SwatchLibrary.h"
 #include "platform/Services.h"
 

@@ -1,7 +1,7 @@
 #include "palette/NameDialogs.h"
 
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "palette/PaletteFiles.h"
 #include "platform/Services.h"
 

@@ -1,7 +1,7 @@
 #include "palette/PaletteFiles.h"
 
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "palette/NameDialogs.h"
 #include "palette/PaletteFormats.h"
 #include "palette/PalettePage.h"

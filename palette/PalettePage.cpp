@@ -1,7 +1,7 @@
 #include "palette/PalettePage.h"
 
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "platform/Services.h"
 
 #include <QKeyEvent>

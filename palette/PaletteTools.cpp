@@ -1,7 +1,7 @@
 #include "palette/PaletteTools.h"
 
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "palette/PaletteExport.h"
 #include "palette/PaletteFormats.h"
 #include "platform/AtomicFile.h"

@@ -1,6 +1,6 @@
 #include "testboard/BoardPage.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "testboard/DrawPage.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "testboard/BoardIcons.h"
 #include "testboard/BoardState.h"
 

@@ -1,6 +1,6 @@
 #include "testboard/LinePage.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "testboard/Shape.h"
 
 #include <QComboBox>

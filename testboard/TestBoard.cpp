@@ -1,6 +1,6 @@
 #include "testboard/TestBoard.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "testboard/BoardIcons.h"
 #include "testboard/DrawPage.h"
 #include "testboard/LinePage.h"

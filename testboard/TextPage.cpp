@@ -1,6 +1,6 @@
 #include "testboard/TextPage.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "testboard/FontNameBox.h"
 
 #include <QFrame>

@@ -11,7 +11,7 @@
 #include "testboard/ShapePage.h"
 #include "testboard/TestBoard.h"
 #include "testboard/TextPage.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
