@@ -318,7 +318,12 @@ void TForm1::BuildHiddenPages()
         },
         *this, pageGrabColors);
     grabPage->ImageButton3->setEnabled(!Grab.GrabbedColors.empty());
-    testBoard = new TTestBoard(*this, pageTestBoard);
+    testBoard = new TTestBoard(Board,
+                               TTestBoard::THooks{
+                                   [this] { return Color.NewColor; },
+                                   [this](int r, int g, int b) { SetCurrentColor(r, g, b); },
+                                   [this](const QString& text) { ShowTip(text); }},
+                               pageTestBoard, this);
     testBoard->StartUp();
     libraryPage = new TLibraryPage(*this, pageSwatchLibrary);
     libraryPage->StartUp();

@@ -12,6 +12,7 @@
 #include "color/ColorState.h"
 #include "grab/GrabState.h"
 #include "palette/PaletteModel.h"
+#include "testboard/BoardState.h"
 
 #include <QImage>
 #include <QWidget>
@@ -67,10 +68,8 @@ public:
     int LibrarySelectedSwatch = -1;
     int LibrarySwatchCount() const { return int(LibrarySwatches.size()); }
 
-    // ---- Test board and tips ------------------------------------------------
-    QImage DrawingImage;
-    QRect DrawingRect;
-    bool DrawingPressed = false;
+    // ---- Test board ---------------------------------------------------------
+    TBoardState Board;
 
     // ---- Frame controls -----------------------------------------------------
     QWidget* upperArea = nullptr;

@@ -12,6 +12,7 @@
 #include "palette/PaletteTools.h"
 #include "PaletteWindow.h"
 #include "testboard/TestBoard.h"
+#include "testboard/TextPage.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -216,7 +217,7 @@ TEST(PasteKeys, CtrlVAndAPasteIntoTheHexBoxTakeAnyColourText)
     // Other text fields paste text as usual.
     form.SetCurrentColor(9, 9, 9);
     form.AdvPageControl1->setCurrentIndex(2);
-    QPlainTextEdit* memo = form.testBoard->cxMemo1;
+    QPlainTextEdit* memo = form.testBoard->textPage->cxMemo1;
     f.fake.clipboard.content = QStringLiteral("#123456");
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);

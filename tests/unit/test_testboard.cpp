@@ -6,7 +6,11 @@
 #include "support/FormFixture.h"
 #include "testboard/Shape.h"
 #include "testboard/FontNameBox.h"
+#include "testboard/DrawPage.h"
+#include "testboard/LinePage.h"
+#include "testboard/ShapePage.h"
 #include "testboard/TestBoard.h"
+#include "testboard/TextPage.h"
 #include "widgets/Widgets.h"
 
 #include <QCheckBox>
@@ -82,19 +86,44 @@ TEST(TestBoardPages, ButtonsShowTheirPageAndOnlyItsButtonLooksFlat)
 
 // A point inside each shape that its inner shape does not cover.
 struct ShapeSample {
-    TShape* TTestBoard::*shape;
+    TShape* TBoardShapePage::*shape;
     QPoint at; // in the panel
     bool outer;
 };
 
 const ShapeSample kShapeSamples[] = {
-    {&TTestBoard::testS1, {28, 20}, true},     {&TTestBoard::testS2, {40, 104}, true},
-    {&TTestBoard::testS3, {76, 124}, true},    {&TTestBoard::testS4, {168, 22}, true},
-    {&TTestBoard::testS5, {200, 96}, true},    {&TTestBoard::testS6, {172, 116}, true},
-    {&TTestBoard::testS7, {30, 192}, true},    {&TTestBoard::testS8, {152, 204}, true},
-    {&TTestBoard::testS9, {188, 196}, true},   {&TTestBoard::testSin1, {56, 48}, false},
-    {&TTestBoard::testSin2, {169, 49}, false}, {&TTestBoard::testSin3, {74, 192}, false},
+    {&TBoardShapePage::testS1, {28, 20}, true},     {&TBoardShapePage::testS2, {40, 104}, true},
+    {&TBoardShapePage::testS3, {76, 124}, true},    {&TBoardShapePage::testS4, {168, 22}, true},
+    {&TBoardShapePage::testS5, {200, 96}, true},    {&TBoardShapePage::testS6, {172, 116}, true},
+    {&TBoardShapePage::testS7, {30, 192}, true},    {&TBoardShapePage::testS8, {152, 204}, true},
+    {&TBoardShapePage::testS9, {188, 196}, true},   {&TBoardShapePage::testSin1, {56, 48}, false},
+    {&TBoardShapePage::testSin2, {169, 49}, false}, {&TBoardShapePage::testSin3, {74, 192}, false},
 };
+
+// A colour change while a sub-page is shown reaches that sub-page and leaves
+// the others as they were.
+TEST(TestBoardPages, ColourChangeReachesOnlyTheShownSubPage)
+{
+    Board b;
+    auto memo = [&] { return b.tb.textPage->cxMemo1->palette().color(QPalette::Text).rgb(); };
+    auto shapes = [&] { return Pixels(b.tb.shapePage->shapePanel).pixel(kShapeSamples[0].at); };
+    auto pattern = [&] { return b.tb.linePage->testLn->brush().color().rgb(); };
+    auto drawing = [&] { return Pixels(b.tb.drawPage->test_drawBoard); };
+    const QList<QToolButton*> buttons = {b.tb.testB_tx, b.tb.testB_fh, b.tb.testB_sp, b.tb.testB_ln};
+    const QList<TBoardPage*> pages = {b.tb.textPage, b.tb.drawPage, b.tb.shapePage, b.tb.linePage};
+    for (int shown : {2, 0, 3, 1}) {
+        buttons[shown]->click();
+        ASSERT_EQ(b.tb.VisiblePage(), pages[shown]);
+        const QRgb memoBefore = memo(), shapesBefore = shapes(), patternBefore = pattern();
+        const QImage drawingBefore = drawing();
+        const QRgb ink = qRgb(40 + 50 * shown, 10, 200);
+        ChangeColour(b.form, qRed(ink), qGreen(ink), qBlue(ink));
+        EXPECT_EQ(memo(), shown == 0 ? ink : memoBefore) << "shown " << shown;
+        EXPECT_EQ(drawing(), drawingBefore) << "shown " << shown;
+        EXPECT_EQ(shapes(), shown == 2 ? ink : shapesBefore) << "shown " << shown;
+        EXPECT_EQ(pattern(), shown == 3 ? ink : patternBefore) << "shown " << shown;
+    }
+}
 
 TEST(TestBoardShapes, OuterShapesTakeTheColourWhenShownAndInnerOnesStayWhite)
 {
@@ -104,13 +133,13 @@ TEST(TestBoardShapes, OuterShapesTakeTheColourWhenShownAndInnerOnesStayWhite)
     ChangeColour(b.form, 10, 120, 200);
 
     // Not shown: the shapes keep the colour they had.
-    QImage hidden = Pixels(b.tb.shapePanel);
+    QImage hidden = Pixels(b.tb.shapePage->shapePanel);
     EXPECT_EQ(hidden.pixel(kShapeSamples[0].at), Rgb(before));
 
     b.tb.testB_spClick();
-    const QImage shown = Pixels(b.tb.shapePanel);
+    const QImage shown = Pixels(b.tb.shapePage->shapePanel);
     for (const ShapeSample& s : kShapeSamples) {
-        const QString name = (b.tb.*s.shape)->objectName();
+        const QString name = (b.tb.shapePage->*s.shape)->objectName();
         EXPECT_EQ(shown.pixel(s.at), s.outer ? qRgb(10, 120, 200) : kWhite) << name.toStdString();
     }
 }
@@ -130,31 +159,31 @@ TEST(TestBoardShapes, BorderAddsAndRemovesTheGreyOutlineOfAllTwelve)
 {
     Board b;
     b.tb.testB_spClick();
-    ASSERT_TRUE(b.tb.cxCheckBox1->isChecked());
-    QImage img = Pixels(b.tb.shapePanel);
-    for (const TShape* s : b.tb.AllShapes())
+    ASSERT_TRUE(b.tb.shapePage->cxCheckBox1->isChecked());
+    QImage img = Pixels(b.tb.shapePage->shapePanel);
+    for (const TShape* s : b.tb.shapePage->AllShapes())
         EXPECT_EQ(img.pixel(OutlinePoint(s)), kGrey) << s->objectName().toStdString();
 
-    b.tb.cxCheckBox1->click();
-    img = Pixels(b.tb.shapePanel);
+    b.tb.shapePage->cxCheckBox1->click();
+    img = Pixels(b.tb.shapePage->shapePanel);
     int grey = 0;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
             grey += img.pixel(x, y) == kGrey;
     EXPECT_EQ(grey, 0);
     // Without an outline an inner shape still shows white over its outer one.
-    EXPECT_EQ(img.pixel(OutlinePoint(b.tb.testSin1) + QPoint(1, 0)), kWhite);
+    EXPECT_EQ(img.pixel(OutlinePoint(b.tb.shapePage->testSin1) + QPoint(1, 0)), kWhite);
 
-    b.tb.cxCheckBox1->click();
-    img = Pixels(b.tb.shapePanel);
-    for (const TShape* s : b.tb.AllShapes())
+    b.tb.shapePage->cxCheckBox1->click();
+    img = Pixels(b.tb.shapePage->shapePanel);
+    for (const TShape* s : b.tb.shapePage->AllShapes())
         EXPECT_EQ(img.pixel(OutlinePoint(s)), kGrey) << s->objectName().toStdString();
 }
 
 // ------------------------------------------------------------------ patterns
 
 // The pattern shape as it shows on its white panel.
-QImage PatternPixels(TTestBoard& tb) { return Pixels(tb.linePanel).copy(tb.testLn->geometry()); }
+QImage PatternPixels(TTestBoard& tb) { return Pixels(tb.linePage->linePanel).copy(tb.linePage->testLn->geometry()); }
 
 TEST(TestBoardPatterns, HatchStylesDrawLinesOfTheColourWithWhiteBetween)
 {
@@ -178,8 +207,8 @@ TEST(TestBoardPatterns, HatchStylesDrawLinesOfTheColourWithWhiteBetween)
     ChangeColour(b.form, 0, 128, 64);
     const QRgb ink = qRgb(0, 128, 64);
     for (const Row& row : rows) {
-        b.tb.testLn_style->setCurrentIndex(row.item);
-        EXPECT_EQ(b.tb.testLn_style->currentText(), row.text);
+        b.tb.linePage->testLn_style->setCurrentIndex(row.item);
+        EXPECT_EQ(b.tb.linePage->testLn_style->currentText(), row.text);
         const QImage img = PatternPixels(b.tb);
         // Only hatch and white inside, both present.
         int inked = 0, white = 0, other = 0;
@@ -241,22 +270,22 @@ TEST(TestBoardPatterns, LineStylesOutlineWithoutFillAndCrossDropsTheOutline)
     Board b;
     b.tb.testB_lnClick();
     const QRgb ink = Rgb(b.form.Color.NewColor);
-    const int w = b.tb.testLn->width();
+    const int w = b.tb.linePage->testLn->width();
 
-    b.tb.testLn_style->setCurrentIndex(6); // Solid Line
+    b.tb.linePage->testLn_style->setCurrentIndex(6); // Solid Line
     QImage img = PatternPixels(b.tb);
     EXPECT_EQ(LongestRun(img, 0, ink), w);
     EXPECT_EQ(img.pixel(w / 2, img.height() / 2), kWhite); // no fill
 
-    b.tb.testLn_style->setCurrentIndex(7); // Dash Line: dotted, not dashed
+    b.tb.linePage->testLn_style->setCurrentIndex(7); // Dash Line: dotted, not dashed
     img = PatternPixels(b.tb);
     int inked = 0;
     EXPECT_LE(LongestRun(img, 0, ink, &inked), 2);
     EXPECT_GT(inked, w / 5);
     EXPECT_EQ(img.pixel(w / 2, img.height() / 2), kWhite);
 
-    b.tb.testLn_style->setCurrentIndex(6);
-    b.tb.testLn_style->setCurrentIndex(0); // Cross: hatch, outline gone
+    b.tb.linePage->testLn_style->setCurrentIndex(6);
+    b.tb.linePage->testLn_style->setCurrentIndex(0); // Cross: hatch, outline gone
     img = PatternPixels(b.tb);
     EXPECT_LT(LongestRun(img, 0, ink), w);
     int fill = 0;
@@ -268,21 +297,21 @@ TEST(TestBoardPatterns, LineStylesOutlineWithoutFillAndCrossDropsTheOutline)
 TEST(TestBoardPatterns, EnvironmentsGiveRectangleCircleAndEllipse)
 {
     struct Row {
-        QRadioButton* TTestBoard::*radio;
+        QRadioButton* TBoardLinePage::*radio;
         int across; // inked extent of the middle row
         bool corner; // the box's top-left pixel is inked
     };
     const Row rows[] = {
-        {&TTestBoard::testLn_2, 129, false},
-        {&TTestBoard::testLn_3, 185, false},
-        {&TTestBoard::testLn_1, 185, true},
+        {&TBoardLinePage::testLn_2, 129, false},
+        {&TBoardLinePage::testLn_3, 185, false},
+        {&TBoardLinePage::testLn_1, 185, true},
     };
     Board b;
     b.tb.testB_lnClick();
-    b.tb.testLn_style->setCurrentIndex(6);
+    b.tb.linePage->testLn_style->setCurrentIndex(6);
     const QRgb ink = Rgb(b.form.Color.NewColor);
     for (const Row& row : rows) {
-        (b.tb.*row.radio)->click();
+        (b.tb.linePage->*row.radio)->click();
         const QImage img = PatternPixels(b.tb);
         const int y = 129 / 2;
         int first = -1, last = -1;
@@ -292,7 +321,7 @@ TEST(TestBoardPatterns, EnvironmentsGiveRectangleCircleAndEllipse)
                     first = x;
                 last = x;
             }
-        const std::string name = (b.tb.*row.radio)->text().toStdString();
+        const std::string name = (b.tb.linePage->*row.radio)->text().toStdString();
         EXPECT_EQ(last - first + 1, row.across) << name;
         EXPECT_EQ(img.pixel(0, 0) == ink, row.corner) << name;
     }
@@ -305,9 +334,9 @@ struct DrawBoard : Board {
     DrawBoard()
     {
         tb.testB_fhClick();
-        surface = tb.test_drawBoard;
+        surface = tb.drawPage->test_drawBoard;
     }
-    void tool(TDrawTool t) { tb.JvImageComboBox1->setCurrentIndex(int(t)); }
+    void tool(TDrawTool t) { tb.drawPage->JvImageComboBox1->setCurrentIndex(int(t)); }
     QImage shown() { return Pixels(surface); }
 };
 
@@ -338,7 +367,7 @@ TEST(TestBoardDrawing, PenSizeSetsLineWidthAndStampOutline)
         DrawBoard d;
         ChangeColour(d.form, 30, 60, 90);
         const QRgb ink = qRgb(30, 60, 90);
-        d.tb.testWtracker->setValue(row.size);
+        d.tb.drawPage->testWtracker->setValue(row.size);
 
         d.tool(TDrawTool::Pen);
         Drag(d.surface, {{40, 150}, {80, 150}, {140, 150}, {200, 150}});
@@ -349,8 +378,8 @@ TEST(TestBoardDrawing, PenSizeSetsLineWidthAndStampOutline)
         EXPECT_EQ(CountColumn(img, 60, ink), row.line) << "size " << row.size;
         EXPECT_EQ(CountRow(img, 45, ink), row.stamp) << "size " << row.size;
         // The stroke is kept once the button is up.
-        EXPECT_EQ(d.form.DrawingImage, d.tb.DrawSurface) << "size " << row.size;
-        EXPECT_FALSE(d.form.DrawingPressed);
+        EXPECT_EQ(d.form.Board.DrawingImage, d.tb.drawPage->DrawSurface) << "size " << row.size;
+        EXPECT_FALSE(d.form.Board.DrawingPressed);
     }
 }
 
@@ -377,7 +406,7 @@ TEST(TestBoardDrawing, ClickWithoutMovementStampsButPenLeavesNothing)
             EXPECT_EQ(img, blank) << row.name;
         } else {
             EXPECT_EQ(img.pixel(row.inked), ink) << row.name;
-            EXPECT_EQ(d.form.DrawingImage.pixel(row.inked), ink) << row.name;
+            EXPECT_EQ(d.form.Board.DrawingImage.pixel(row.inked), ink) << row.name;
             EXPECT_EQ(img.pixel(80, 100), kWhite) << row.name;
         }
     }
@@ -425,9 +454,9 @@ TEST(TestBoardDrawing, DrawingSurvivesPageSwitchesAndClearAllEmptiesIt)
     EXPECT_EQ(img.pixel(0, 0), kFrame);
     EXPECT_EQ(img.pixel(232, 208), kFrame);
 
-    d.tb.FlatSpeedButton1->click();
+    d.tb.drawPage->FlatSpeedButton1->click();
     EXPECT_EQ(d.shown(), blank);
-    EXPECT_EQ(d.form.DrawingImage, blank);
+    EXPECT_EQ(d.form.Board.DrawingImage, blank);
     d.surface->repaint();
     EXPECT_EQ(d.shown(), blank);
 }
@@ -439,18 +468,18 @@ TEST(TestBoardText, MemoTextFollowsTheHexBoxWhileShown)
     Board b;
     b.form.AdvPageControl1->setCurrentIndex(2);
     ASSERT_EQ(b.tb.test_pageControl->currentIndex(), 0);
-    EXPECT_EQ(b.tb.cxMemo1->toPlainText(), "Try this sample text.");
-    EXPECT_EQ(b.tb.cxMemo1->palette().color(QPalette::Text).rgb(), Rgb(b.form.Color.NewColor));
+    EXPECT_EQ(b.tb.textPage->cxMemo1->toPlainText(), "Try this sample text.");
+    EXPECT_EQ(b.tb.textPage->cxMemo1->palette().color(QPalette::Text).rgb(), Rgb(b.form.Color.NewColor));
 
     // Large enough for glyphs with solid cores in the exact colour.
-    b.tb.cxSpinEdit1->setValue(70);
-    EXPECT_EQ(b.tb.cxMemo1->font().pointSize(), 70);
+    b.tb.textPage->cxSpinEdit1->setValue(70);
+    EXPECT_EQ(b.tb.textPage->cxMemo1->font().pointSize(), 70);
     b.form.colorArea->hexInput->setText(QStringLiteral("00A050"));
     if (b.form.Color.NewColor != TRgbColor{0, 160, 80})
         GTEST_SKIP() << "the hex box does not set the current colour yet";
 
-    EXPECT_EQ(b.tb.cxMemo1->palette().color(QPalette::Text).rgb(), qRgb(0, 160, 80));
-    const QImage img = Pixels(b.tb.cxMemo1->viewport());
+    EXPECT_EQ(b.tb.textPage->cxMemo1->palette().color(QPalette::Text).rgb(), qRgb(0, 160, 80));
+    const QImage img = Pixels(b.tb.textPage->cxMemo1->viewport());
     int inked = 0, old = 0;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
@@ -464,7 +493,7 @@ TEST(TestBoardText, MemoTextFollowsTheHexBoxWhileShown)
 TEST(TestBoardText, FontNameAndStylesComeFromThePicker)
 {
     Board b;
-    TFontNameBox* fonts = b.tb.cxFontNameComboBox1;
+    TFontNameBox* fonts = b.tb.textPage->cxFontNameComboBox1;
     EXPECT_EQ(fonts->count(), 1); // only the memo's family until the list is needed
     fonts->ensureFilled();
     if (fonts->count() == 0)
@@ -472,18 +501,18 @@ TEST(TestBoardText, FontNameAndStylesComeFromThePicker)
     const int pick = fonts->count() - 1;
     fonts->setCurrentIndex(pick);
     emit fonts->activated(pick);
-    EXPECT_EQ(b.tb.cxMemo1->font().family(), fonts->itemText(pick));
+    EXPECT_EQ(b.tb.textPage->cxMemo1->font().family(), fonts->itemText(pick));
 
-    b.tb.fontBold->click();
-    b.tb.fontStrikeOut->click();
-    QFont f = b.tb.cxMemo1->font();
+    b.tb.textPage->fontBold->click();
+    b.tb.textPage->fontStrikeOut->click();
+    QFont f = b.tb.textPage->cxMemo1->font();
     EXPECT_TRUE(f.bold());
     EXPECT_TRUE(f.strikeOut());
     EXPECT_FALSE(f.italic());
     EXPECT_FALSE(f.underline());
     EXPECT_EQ(f.family(), fonts->itemText(pick));
-    b.tb.fontBold->click();
-    EXPECT_FALSE(b.tb.cxMemo1->font().bold());
+    b.tb.textPage->fontBold->click();
+    EXPECT_FALSE(b.tb.textPage->cxMemo1->font().bold());
 }
 
 } // namespace
