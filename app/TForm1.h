@@ -8,6 +8,7 @@
 #include "app/AppPaths.h"
 #include "app/TmRegistry.h"
 #include "color/ColorConv.h"
+#include "palette/LibraryState.h"
 #include "palette/PaletteModel.h"
 
 #include <QImage>
@@ -63,8 +64,7 @@ public:
 
     // ---- Open palette -----------------------------------------------------
     TPaletteModel Pal; // Palette, SelectedSwatch, PaletteName, PaletteFolder, flags, cell size
-    QString ExportFolder;
-    bool SaveAsMode = false;
+    QString ExportFolder; // where the export dialogs start
 
     // ---- Grabbed colours ----------------------------------------------------
     std::vector<TSwatch> GrabbedColors;
@@ -72,9 +72,7 @@ public:
     TRgbColor SampledColor{0, 0, 0}; // last colour the zoom window sampled; lasts for the run
 
     // ---- Swatch library -----------------------------------------------------
-    std::vector<TSwatch> LibrarySwatches;
-    int LibrarySelectedSwatch = -1;
-    int LibrarySwatchCount() const { return int(LibrarySwatches.size()); }
+    TLibraryState Library;
 
     // ---- Test board and tips ------------------------------------------------
     QImage DrawingImage;
@@ -161,7 +159,6 @@ private:
     // The copy menu on the colour boxes and cells, and the clipboard keys.
     void AttachCopyMenus();
     void startNoPalettes();
-    bool KeepRecoveryCopy(bool saveFailed);
     bool closed_ = false;
     QString pageCaption_;
 };

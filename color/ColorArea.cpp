@@ -214,7 +214,7 @@ void TColorArea::channelChanged(std::int32_t TRgbColor::*channel, const QSpinBox
     } else {
         // The pointer drives the colour; the inputs only show it.
         form_.GrabbedSelection = -1;
-        form_.LibrarySelectedSwatch = -1;
+        form_.Library.LibrarySelectedSwatch = -1;
     }
 }
 
@@ -244,7 +244,7 @@ void TColorArea::hexInputChange()
         return;
     if (form_.PointerPicking) {
         form_.GrabbedSelection = -1;
-        form_.LibrarySelectedSwatch = -1;
+        form_.Library.LibrarySelectedSwatch = -1;
         return;
     }
     const THexResult hex = HexToColor(text);

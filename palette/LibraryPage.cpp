@@ -1,10 +1,7 @@
 #include "palette/LibraryPage.h"
 
-#include "palette/PalettePage.h"
-
-#include "app/TForm1.h"
 #include "app/Widgets.h"
-#include "palette/SwatchLibrary.h"
+#include "palette/PalettePage.h"
 #include "platform/Services.h"
 
 #include <QAbstractItemView>
@@ -16,9 +13,10 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-TLibraryPage::TLibraryPage(TForm1& form, QWidget* page)
-    : QObject(&form)
-    , form_(form)
+TLibraryPage::TLibraryPage(QObject* parent, TLibraryState& library, THooks hooks, QWidget* page)
+    : QObject(parent)
+    , library_(library)
+    , hooks_(std::move(hooks))
 {
     auto* label = new QLabel(QStringLiteral("Libraries :"), page);
     label->setObjectName("label_libraries");
@@ -73,7 +71,7 @@ bool TLibraryPage::eventFilter(QObject* watched, QEvent* event)
 
 QString TLibraryPage::LibraryFolder() const
 {
-    return form_.Paths.libraryDir();
+    return hooks_.sources().programLibrary;
 }
 
 TSwatchSize TLibraryPage::SizeChoice() const
@@ -83,7 +81,7 @@ TSwatchSize TLibraryPage::SizeChoice() const
 
 void TLibraryPage::StartUp()
 {
-    form_.LibrarySwatches.clear();
+    library_.LibrarySwatches.clear();
     ListSwatchLibraries();
     // Selecting the first entry loads it.
     if (combo_lab->count() > 0) {
@@ -92,7 +90,7 @@ void TLibraryPage::StartUp()
         else
             combo_lab->setCurrentIndex(0);
     }
-    form_.LibrarySelectedSwatch = -1;
+    library_.LibrarySelectedSwatch = -1;
     libraryPalettePaint();
 }
 
@@ -101,11 +99,7 @@ void TLibraryPage::ListSwatchLibraries()
     // Loading happens when an entry is selected, not while the list fills.
     const QSignalBlocker blocker(combo_lab);
     // Names only: no file is read until its library is chosen.
-    const TAppPaths& paths = form_.Paths;
-    const SwatchLibrary::TLibrarySources sources = SwatchLibrary::StandardLibrarySources(
-        LibraryFolder(), paths.systemShareDir, paths.userConfigDir,
-        paths.userDataDir.isEmpty() ? QString() : QDir::cleanPath(paths.userDataDir));
-    for (const SwatchLibrary::TLibraryEntry& entry : SwatchLibrary::ListAllLibraries(sources))
+    for (const SwatchLibrary::TLibraryEntry& entry : SwatchLibrary::ListAllLibraries(hooks_.sources()))
         combo_lab->addItem(entry.label, entry.path);
 }
 
@@ -121,9 +115,9 @@ void TLibraryPage::LoadSwatchLibrary()
         Services().dialogs->message(TMsgIcon::Error, read.error);
         return;
     }
-    form_.LibrarySwatches = std::move(swatches);
-    form_.LibrarySelectedSwatch = -1;
-    if (form_.LibrarySwatchCount() > 0) {
+    library_.LibrarySwatches = std::move(swatches);
+    library_.LibrarySelectedSwatch = -1;
+    if (library_.LibrarySwatchCount() > 0) {
         ApplyLibrarySwatchSize();
         LayoutLibrary();
     }
@@ -137,15 +131,15 @@ void TLibraryPage::ApplyLibrarySwatchSize()
 
 void TLibraryPage::LayoutLibrary()
 {
-    SwatchLibrary::LayoutLibrary(form_.LibrarySwatches, LibrarySwatchWidth);
+    SwatchLibrary::LayoutLibrary(library_.LibrarySwatches, LibrarySwatchWidth);
 }
 
 void TLibraryPage::libraryPalettePaint()
 {
-    if (form_.LibrarySwatchCount() == 0)
-        form_.LibrarySelectedSwatch = -1;
+    if (library_.LibrarySwatchCount() == 0)
+        library_.LibrarySelectedSwatch = -1;
     libraryPalette->resize(SwatchLibrary::ViewWidth,
-                           SwatchLibrary::LibraryViewHeight(form_.LibrarySwatchCount(), LibrarySwatchHeight));
+                           SwatchLibrary::LibraryViewHeight(library_.LibrarySwatchCount(), LibrarySwatchHeight));
     libraryPalette->update();
 }
 
@@ -157,10 +151,10 @@ void TLibraryPage::DrawLibrary(QPainter& p) const
     const int c = LibrarySwatchWidth;
     const QColor border(80, 80, 80);
     const QColor selectedBorder(255, 255, 255);
-    for (int i = 0; i < form_.LibrarySwatchCount(); ++i) {
-        const TSwatch& s = form_.LibrarySwatches[std::size_t(i)];
+    for (int i = 0; i < library_.LibrarySwatchCount(); ++i) {
+        const TSwatch& s = library_.LibrarySwatches[std::size_t(i)];
         const QColor fill(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF);
-        if (i == form_.LibrarySelectedSwatch) {
+        if (i == library_.LibrarySelectedSwatch) {
             p.fillRect(s.Left - 1, s.Top - 1, c + 1, c + 1, selectedBorder);
             p.fillRect(s.Left + 2, s.Top + 2, c - 5, c - 5, fill);
         } else {
@@ -189,25 +183,25 @@ void TLibraryPage::SizeChoiceClick()
 
 void TLibraryPage::libraryPaletteMouseDown(Qt::MouseButton, QPoint p)
 {
-    const int hit = SwatchLibrary::HitSwatch(form_.LibrarySwatches, LibrarySwatchWidth, p);
+    const int hit = SwatchLibrary::HitSwatch(library_.LibrarySwatches, LibrarySwatchWidth, p);
     if (hit < 0)
         return;
-    form_.LibrarySelectedSwatch = hit;
+    library_.LibrarySelectedSwatch = hit;
     libraryPalettePaint();
     // The colour taken is the one drawn: a value outside 0..255 from a
     // hand-made file gives its low 8 bits, as the view shows it.
-    const TSwatch s = form_.LibrarySwatches[std::size_t(hit)];
-    form_.SetCurrentColor(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF);
+    const TSwatch s = library_.LibrarySwatches[std::size_t(hit)];
+    hooks_.setColor({s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF});
 }
 
 void TLibraryPage::libraryPaletteMouseUp()
 {
-    form_.PointerPicking = false;
+    hooks_.pointerReleased();
 }
 
 void TLibraryPage::libraryPaletteDblClick()
 {
     // The first click of the double click has made the swatch's colour the
     // current colour already.
-    form_.b_ppAddClick();
+    hooks_.addCurrentColor();
 }

@@ -2,15 +2,17 @@
 // the cell size choice.
 #pragma once
 
+#include "color/ColorConv.h"
 #include "palette/PaletteModel.h"
 
 #include <QObject>
+
+#include <functional>
 
 class QPainter;
 class QRadioButton;
 class QRect;
 class QWidget;
-class TForm1;
 class TImageButton;
 class TPaintBox;
 class TScrollBox;
@@ -21,7 +23,22 @@ TSwatchSize SizeChoiceOf(const QRadioButton* large, const QRadioButton* medium);
 class TPalettePage : public QObject {
     Q_OBJECT
 public:
-    TPalettePage(TForm1& form, QWidget* page);
+    // What the page asks of the rest of the window.
+    struct THooks {
+        std::function<TRgbColor()> currentColor;
+        std::function<void(const TRgbColor&)> setColor;       // a swatch was taken
+        std::function<void(const TRgbColor&)> colorAdded;     // the last colour added to the palette
+        std::function<void()> clearOtherSelections;           // of the grabbed list and the library
+        std::function<void()> refreshTestBoard;
+        std::function<void()> pointerReleased;                // the button went up over the view or Watch
+        std::function<void(const QString&, const QString&)> status; // panels 0 and 1
+        std::function<void(const QString&)> status0;
+        std::function<QString()> pageCaption;
+        // "My Palettes" is in front, and opening its selected palette.
+        std::function<bool()> listInFront;
+        std::function<void()> openSelected;
+    };
+    TPalettePage(QObject* parent, TPaletteModel& pal, THooks hooks, QWidget* page);
 
     TScrollBox* JvScrollBox1 = nullptr;
     TPaintBox* Color_myPalette = nullptr;
@@ -72,5 +89,6 @@ private:
     // view's double click do.
     void ApplySelectedSwatch();
 
-    TForm1& form_;
+    TPaletteModel& pal_;
+    THooks hooks_;
 };
