@@ -4,6 +4,20 @@
 
 #include <QDir>
 
+#include <algorithm>
+
+QString SettingName(TSettingPosition position)
+{
+    static const char* const names[] = {"lastColor",  "lastFileName",      "zoomHotKey",       "grabHotKey",
+                                        "appPath",    "reg_paletteFolder", "reg_exportFolder", "lastCopyForm"};
+    return QString::fromLatin1(names[position]);
+}
+
+QString ColorSettingText(const TRgbColor& c)
+{
+    return QStringLiteral("%1\t%2\t%3").arg(c.Red).arg(c.Green).arg(c.Blue);
+}
+
 bool ParseColorSetting(const QString& text, TRgbColor& out)
 {
     const qsizetype tab1 = text.indexOf('\t');
@@ -43,4 +57,67 @@ TStartSettings ReadStartSettings(const QStringList& values, const QString& progr
     s.paletteFolder = StoredFolder(values.value(posPaletteFolder), programDir);
     s.exportFolder = StoredFolder(values.value(posExportFolder), programDir);
     return s;
+}
+
+bool IsFirstRun(const QStringList& values)
+{
+    return values.isEmpty() || values.value(posLastColor).isEmpty();
+}
+
+QList<QPair<QString, QString>> FirstRunValues(const QString& programDir, const QString& dataFolder)
+{
+    return {
+        {SettingName(posLastColor), QStringLiteral("255\t0\t0")},
+        {SettingName(posLastFileName), QStringLiteral("untitled")},
+        {SettingName(posZoomHotKey), QStringLiteral("Ctrl+Z")},
+        {SettingName(posGrabHotKey), QStringLiteral("Ctrl+G")},
+        {SettingName(posAppPath), programDir},
+        {SettingName(posPaletteFolder), dataFolder + QStringLiteral("MyPalettes")},
+        {SettingName(posExportFolder), dataFolder + QStringLiteral("ExportPalette")},
+    };
+}
+
+bool StoreWasEmpty(const QStringList& values)
+{
+    // An unreadable store reads as one empty text.
+    return values.isEmpty() || values == QStringList{QString()};
+}
+
+TStartFolders PlanStartFolders(const QStringList& values, const QString& programDir, const QString& dataFolder)
+{
+    TStartFolders f;
+    f.paletteFolder = StoredFolder(values.value(posPaletteFolder), programDir);
+    if (f.paletteFolder.isEmpty())
+        f.paletteFolder = dataFolder + QStringLiteral("MyPalettes");
+    f.exportFolder = StoredFolder(values.value(posExportFolder), programDir);
+    if (f.exportFolder.isEmpty())
+        f.exportFolder = dataFolder + QStringLiteral("ExportPalette");
+    return f;
+}
+
+TStartOpening PlanStartOpening(const QStringList& values, bool firstRun, const QStringList& listed)
+{
+    TStartOpening plan;
+    if (firstRun) {
+        plan.state = TStartState::FirstRun;
+        const QString stored = values.value(posLastFileName);
+        if (!stored.isEmpty())
+            plan.paletteName = stored;
+        return plan;
+    }
+    const TStartSettings stored = ReadStartSettings(values, QString());
+    // A stored name is a file name inside the palette folder, nothing else,
+    // and one that is listed: a device or pipe left under that name is
+    // passed over like a missing file. A stored colour that is not three
+    // numbers starts as if there were no palettes; the file is left alone.
+    if (listed.isEmpty() || !stored.colorOk || !stored.lastNameUsable)
+        return plan;
+    if (std::none_of(listed.begin(), listed.end(),
+                     [&](const QString& other) { return SamePaletteName(other, stored.lastFileName); }))
+        return plan;
+    plan.state = TStartState::Reopened;
+    plan.paletteName = stored.lastFileName;
+    plan.color = stored.color;
+    plan.readPalette = true;
+    return plan;
 }

@@ -4,6 +4,8 @@
 
 #include "color/ColorConv.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +21,12 @@ enum TSettingPosition {
     // Added after the seven of the first run, which keep their places.
     posCopyForm = 7,
 };
+
+// The name each value is stored under, at its position.
+QString SettingName(TSettingPosition position);
+
+// The colour-value text stored as "lastColor": "r<TAB>g<TAB>b".
+QString ColorSettingText(const TRgbColor& c);
 
 struct TStartSettings {
     bool colorOk = false;     // "lastColor" is three whole numbers 0..255
@@ -38,3 +46,45 @@ bool ParseColorSetting(const QString& text, TRgbColor& out);
 QString StoredFolder(const QString& stored, const QString& programDir);
 
 TStartSettings ReadStartSettings(const QStringList& values, const QString& programDir);
+
+// ---- The start-up plan ---------------------------------------------------
+// What start-up does, decided from the stored values, the program's folder,
+// the default data folder and the palettes listed in the palette folder.
+// The window carries the plan out; these functions only decide.
+
+enum class TStartState { FirstRun, NoPalettes, Reopened };
+
+// The first run: nothing usable is stored (no values, or no last colour).
+bool IsFirstRun(const QStringList& values);
+
+// The values the first run stores, in this order. `dataFolder` (with its
+// trailing '/') is where the palette and export folders go by default.
+QList<QPair<QString, QString>> FirstRunValues(const QString& programDir, const QString& dataFolder);
+
+// The store held nothing at all: the first run's values are then exactly
+// what reading them back would give, and writing them can wait.
+bool StoreWasEmpty(const QStringList& values);
+
+struct TStartFolders {
+    QString paletteFolder;
+    QString exportFolder;
+};
+
+// The palette and export folders: the stored ones (a relative one taken
+// relative to the program's folder), or the defaults under `dataFolder`
+// when none is stored or the store could not be read back.
+TStartFolders PlanStartFolders(const QStringList& values, const QString& programDir, const QString& dataFolder);
+
+struct TStartOpening {
+    // The start state when no palette is read, or when `readPalette` and the
+    // palette reads; a palette that does not read starts as NoPalettes.
+    TStartState state = TStartState::NoPalettes;
+    QString paletteName = QStringLiteral("untitled");
+    TRgbColor color{255, 0, 0};
+    bool readPalette = false; // reopen `paletteName` from the palette folder
+};
+
+// What to open: on the first run an empty palette under the stored name; on
+// later runs the last palette with the last colour, when both are usable
+// and the palette is among `listed`; otherwise an empty "untitled" palette.
+TStartOpening PlanStartOpening(const QStringList& values, bool firstRun, const QStringList& listed);

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QListWidget>
+#include <QPointer>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -54,7 +55,18 @@ TForm1::TForm1(const TAppPaths& paths, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The areas and their controls work on the state held in this object,
+    // so they go before it does: the controls first, while the areas they
+    // report to still exist, then whatever area did not go with its page.
+    const QPointer<QObject> areas[] = {colorCopy, colorArea,  palettePage, paletteFiles, paletteTools,
+                                       helpMenu,  grabPage,   testBoard,   libraryPage};
+    delete upperArea;
+    delete lowerArea;
+    for (const QPointer<QObject>& area : areas)
+        delete area.data();
+}
 
 void TForm1::buildFrame()
 {
@@ -132,8 +144,8 @@ void TForm1::buildFrame()
         [this] { ApplySwatchSize(); },
         [this](bool enabled) { palettePage->EnableEditButtons(enabled); },
         [this](const QString& name) {
-            mRegistry1.AddValue(QStringLiteral("lastColor"), ColorSettingText(NewColor));
-            mRegistry1.AddValue(QStringLiteral("lastFileName"), name);
+            mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(NewColor));
+            mRegistry1.AddValue(SettingName(posLastFileName), name);
             mRegistry1.WriteValues();
         }}, pp_pageControl, pp_pageFile, pp_pageName);
     paletteTools = new TPaletteTools(this, Pal, ExportFolder, TPaletteTools::THooks{
@@ -142,14 +154,14 @@ void TForm1::buildFrame()
         [this] { RepaintPaletteView(); },
         [this] { ApplySwatchSize(); },
         [this](const QString& folder) {
-            mRegistry1.AddValue(QStringLiteral("reg_exportFolder"), folder);
+            mRegistry1.AddValue(SettingName(posExportFolder), folder);
             return mRegistry1.WriteValues() || mRegistry1.LastWriteFailure != TmRegistry::TWriteFailure::NotStored;
         }}, pp_pageName);
     helpMenu = new THelpMenu(*this, lowerArea);
     colorCopy = new TColorCopy(this, TColorCopy::THooks{
         [this](const QString& text) { SetStatus0(text); },
         [this](TColorForm form) {
-            mRegistry1.AddValue(QStringLiteral("lastCopyForm"), ColorFormName(form));
+            mRegistry1.AddValue(SettingName(posCopyForm), ColorFormName(form));
             mRegistry1.WriteValues();
         },
         [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); }});
@@ -177,7 +189,7 @@ QString TForm1::DefaultDataFolder() const
 
 QString TForm1::ColorSettingText(const TRgbColor& c)
 {
-    return QStringLiteral("%1\t%2\t%3").arg(c.Red).arg(c.Green).arg(c.Blue);
+    return ::ColorSettingText(c);
 }
 
 bool TForm1::ParseColorSetting(const QString& text, TRgbColor& out)
@@ -206,21 +218,13 @@ void TForm1::FormCreate()
     SettingsValues.clear();
     mRegistry1.ReadValues(SettingsValues);
 
-    QString deferredError;
-    if (SettingsValues.isEmpty() || SettingAt(posLastColor).isEmpty()) {
+    const QString dataFolder = DefaultDataFolder();
+    const bool firstRun = IsFirstRun(SettingsValues);
+    if (firstRun) {
         // First run: store the defaults, in this order, then read them back.
-        const QString dataFolder = DefaultDataFolder();
-        const QString defaultPalettes = dataFolder + QStringLiteral("MyPalettes");
-        const QString defaultExports = dataFolder + QStringLiteral("ExportPalette");
-        mRegistry1.AddValue(QStringLiteral("lastColor"), QStringLiteral("255\t0\t0"));
-        mRegistry1.AddValue(QStringLiteral("lastFileName"), QStringLiteral("untitled"));
-        mRegistry1.AddValue(QStringLiteral("zoomHotKey"), QStringLiteral("Ctrl+Z"));
-        mRegistry1.AddValue(QStringLiteral("grabHotKey"), QStringLiteral("Ctrl+G"));
-        mRegistry1.AddValue(QStringLiteral("appPath"), Paths.programDir);
-        mRegistry1.AddValue(QStringLiteral("reg_paletteFolder"), defaultPalettes);
-        mRegistry1.AddValue(QStringLiteral("reg_exportFolder"), defaultExports);
-        const bool storeWasEmpty = SettingsValues.isEmpty() || SettingsValues == QStringList{QString()};
-        if (storeWasEmpty) {
+        for (const auto& [name, value] : FirstRunValues(Paths.programDir, dataFolder))
+            mRegistry1.AddValue(name, value);
+        if (StoreWasEmpty(SettingsValues)) {
             // Nothing stored yet: reading back would give exactly the queued
             // values, in this order. The write itself (flushed to disk) waits
             // until the window is on screen.
@@ -233,77 +237,55 @@ void TForm1::FormCreate()
             SettingsValues.clear();
             mRegistry1.ReadValues(SettingsValues);
         }
-        // A store that could not be written reads back nothing: go on with
-        // the defaults of this run.
-        Pal.PaletteFolder = StoredFolder(SettingAt(posPaletteFolder), Paths.programDir);
-        if (Pal.PaletteFolder.isEmpty())
-            Pal.PaletteFolder = defaultPalettes;
-        ExportFolder = StoredFolder(SettingAt(posExportFolder), Paths.programDir);
-        if (ExportFolder.isEmpty())
-            ExportFolder = defaultExports;
-        QDir().mkpath(Pal.PaletteFolder);
-        // A store that was damaged, emptied or unreadable does not hide the
-        // palettes already in the folder.
-        paletteFiles->ListPaletteFiles();
-
-        Pal.PaletteName = SettingAt(posLastFileName);
-        if (Pal.PaletteName.isEmpty())
-            Pal.PaletteName = QStringLiteral("untitled");
-        Pal.Palette.clear();
-        NewColor = {255, 0, 0};
-        Pal.PaletteOnFile = false;
-        SetPageCaption(Pal.PaletteName);
-        SetStatus(QStringLiteral("New File"), Pal.PaletteName + QStringLiteral(" (Not saved)"));
-        StartState = TStartState::FirstRun;
-    } else {
-        const TStartSettings stored = ReadStartSettings(SettingsValues, Paths.programDir);
-        Pal.PaletteFolder = stored.paletteFolder;
-        ExportFolder = stored.exportFolder;
-        if (Pal.PaletteFolder.isEmpty())
-            Pal.PaletteFolder = DefaultDataFolder() + QStringLiteral("MyPalettes");
-        if (ExportFolder.isEmpty())
-            ExportFolder = DefaultDataFolder() + QStringLiteral("ExportPalette");
-        paletteFiles->ListPaletteFiles();
-
-        bool reopened = false;
-        if (paletteFiles->list_pp->count() > 0) {
-            // Reopen the last palette. A missing or damaged file, or a stored
-            // colour that is not three numbers, starts as if there were no
-            // palettes; the file itself is left untouched.
-            const QString lastName = stored.lastFileName;
-            const TRgbColor lastColor = stored.color;
-            TPaletteModel probe;
-            probe.PaletteFolder = Pal.PaletteFolder;
-            // A stored name is a file name inside the palette folder, nothing
-            // else, and one that is listed: a device or pipe left under that
-            // name is passed over like a missing file.
-            const bool fileListed = stored.lastNameUsable && paletteFiles->PaletteExists(lastName);
-            if (stored.colorOk && fileListed) {
-                const TFileResult read = probe.ReadPaletteFile(lastName);
-                if (read) {
-                    Pal.Palette = std::move(probe.Palette);
-                    Pal.LastSeen = probe.LastSeen;
-                    if (Pal.SwatchCount() >= 1) {
-                        palettePage->ApplySwatchSize();
-                        Pal.LayoutPalette();
-                        const TSwatch& last = Pal.Palette.back();
-                        LastAddedColor = {last.Red, last.Green, last.Blue};
-                    }
-                    Pal.PaletteOnFile = true;
-                    Pal.PaletteName = lastName;
-                    SetPageCaption(Pal.PaletteName);
-                    NewColor = lastColor;
-                    SetStatus(QStringLiteral("File opened"), Pal.PaletteName);
-                    reopened = true;
-                    StartState = TStartState::Reopened;
-                } else {
-                    deferredError = read.error;
-                }
-            }
-        }
-        if (!reopened)
-            startNoPalettes();
     }
+    // A store that could not be written reads back nothing: the run goes on
+    // with the default folders.
+    const TStartFolders folders = PlanStartFolders(SettingsValues, Paths.programDir, dataFolder);
+    Pal.PaletteFolder = folders.paletteFolder;
+    ExportFolder = folders.exportFolder;
+    if (firstRun)
+        QDir().mkpath(Pal.PaletteFolder);
+    // A store that was damaged, emptied or unreadable does not hide the
+    // palettes already in the folder.
+    paletteFiles->ListPaletteFiles();
+
+    TStartOpening opening = PlanStartOpening(SettingsValues, firstRun, Pal.ListPaletteFiles());
+    QString deferredError;
+    if (opening.readPalette) {
+        TPaletteModel probe;
+        probe.PaletteFolder = Pal.PaletteFolder;
+        const TFileResult read = probe.ReadPaletteFile(opening.paletteName);
+        if (read) {
+            Pal.Palette = std::move(probe.Palette);
+            Pal.LastSeen = probe.LastSeen;
+            if (Pal.SwatchCount() >= 1) {
+                palettePage->ApplySwatchSize();
+                Pal.LayoutPalette();
+                const TSwatch& last = Pal.Palette.back();
+                LastAddedColor = {last.Red, last.Green, last.Blue};
+            }
+        } else {
+            // A missing or damaged file starts as if there were no palettes;
+            // the file itself is left untouched.
+            deferredError = read.error;
+            opening = TStartOpening{};
+        }
+    }
+    if (opening.state == TStartState::NoPalettes)
+        QDir().mkpath(Pal.PaletteFolder);
+    if (!opening.readPalette)
+        Pal.Palette.clear();
+    NewColor = opening.color;
+    Pal.PaletteName = opening.paletteName;
+    Pal.PaletteOnFile = opening.readPalette;
+    SetPageCaption(Pal.PaletteName);
+    if (opening.state == TStartState::NoPalettes)
+        RepaintPaletteView();
+    if (opening.state == TStartState::Reopened)
+        SetStatus(QStringLiteral("File opened"), Pal.PaletteName);
+    else
+        SetStatus(QStringLiteral("New File"), Pal.PaletteName + QStringLiteral(" (Not saved)"));
+    StartState = opening.state;
 
     colorCopy->LastForm = ColorFormFromName(SettingAt(posCopyForm));
     Pal.SelectedSwatch = -1;
@@ -400,26 +382,13 @@ void TForm1::AttachCopyMenus()
     });
 }
 
-void TForm1::startNoPalettes()
-{
-    QDir().mkpath(Pal.PaletteFolder);
-    Pal.Palette.clear();
-    NewColor = {255, 0, 0};
-    Pal.PaletteName = QStringLiteral("untitled");
-    Pal.PaletteOnFile = false;
-    SetPageCaption(Pal.PaletteName);
-    RepaintPaletteView();
-    SetStatus(QStringLiteral("New File"), Pal.PaletteName + QStringLiteral(" (Not saved)"));
-    StartState = TStartState::NoPalettes;
-}
-
 // Shutdown: offer to save, then store the last colour and palette name.
 bool TForm1::FormClose()
 {
     if (!paletteFiles->MayClose(Paths.userDataDir))
         return false;
-    mRegistry1.AddValue(QStringLiteral("lastColor"), ColorSettingText(NewColor));
-    mRegistry1.AddValue(QStringLiteral("lastFileName"), Pal.PaletteName);
+    mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(NewColor));
+    mRegistry1.AddValue(SettingName(posLastFileName), Pal.PaletteName);
     mRegistry1.WriteValues();
     return true;
 }

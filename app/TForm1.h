@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/AppPaths.h"
+#include "app/StartSettings.h"
 #include "app/TmRegistry.h"
 #include "color/ColorConv.h"
 #include "palette/LibraryState.h"
@@ -142,8 +143,8 @@ public:
     // beside the program, or under the user's data folder when that is read-only.
     QString DefaultDataFolder() const;
 
-    // Start states, for the first-run logic and the tests.
-    enum class TStartState { FirstRun, NoPalettes, Reopened };
+    // How this run started, for the tests.
+    using TStartState = ::TStartState;
     TStartState StartState = TStartState::FirstRun;
 
     // The colour-value text stored as "lastColor".
@@ -158,7 +159,6 @@ private:
     void buildFrame();
     // The copy menu on the colour boxes and cells, and the clipboard keys.
     void AttachCopyMenus();
-    void startNoPalettes();
     bool closed_ = false;
     QString pageCaption_;
 };

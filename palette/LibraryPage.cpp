@@ -6,7 +6,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
