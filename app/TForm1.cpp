@@ -115,22 +115,29 @@ void TForm1::buildFrame()
     NameLabel(main_status->panel(0), "main_status_panel0", QStringLiteral("Last action"));
     NameLabel(main_status->panel(1), "main_status_panel1", QStringLiteral("Palette name"));
 
-    colorArea = new TColorArea(*this, leftColumn, pageColorModel);
+    colorArea = new TColorArea(Color,
+                               TColorArea::THooks{
+                                   [this] { test_pageControlChange(); },
+                                   [this] { Grab.GrabbedSelection = -1; },
+                                   [this] { Library.LibrarySelectedSwatch = -1; },
+                                   [this] { b_ppAddClick(); },
+                               },
+                               *this, leftColumn, pageColorModel);
     palettePage = new TPalettePage(this, Pal, TPalettePage::THooks{
-        [this] { return NewColor; },
+        [this] { return Color.NewColor; },
         [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); },
         [this](const TRgbColor& c) {
-            LastAddedColor = c;
+            Color.LastAddedColor = c;
             result_oldColorPaint();
         },
         [this] {
-            GrabbedSelection = -1;
+            Grab.GrabbedSelection = -1;
             Library.LibrarySelectedSwatch = -1;
             // Their views show the cleared selections at their next paint.
             AdvPageControl1->update();
         },
         [this] { test_pageControlChange(); },
-        [this] { PointerPicking = false; },
+        [this] { Color.PointerPicking = false; },
         [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
         [this](const QString& text) { SetStatus0(text); },
         [this] { return PageCaption(); },
@@ -144,7 +151,7 @@ void TForm1::buildFrame()
         [this] { ApplySwatchSize(); },
         [this](bool enabled) { palettePage->EnableEditButtons(enabled); },
         [this](const QString& name) {
-            mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(NewColor));
+            mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(Color.NewColor));
             mRegistry1.AddValue(SettingName(posLastFileName), name);
             mRegistry1.WriteValues();
         }}, pp_pageControl, pp_pageFile, pp_pageName);
@@ -157,7 +164,7 @@ void TForm1::buildFrame()
             mRegistry1.AddValue(SettingName(posExportFolder), folder);
             return mRegistry1.WriteValues() || mRegistry1.LastWriteFailure != TmRegistry::TWriteFailure::NotStored;
         }}, pp_pageName);
-    helpMenu = new THelpMenu(*this, lowerArea);
+    helpMenu = new THelpMenu(THelpMenu::THooks{[this] { return Paths.programDir; }}, *this, lowerArea);
     colorCopy = new TColorCopy(this, TColorCopy::THooks{
         [this](const QString& text) { SetStatus0(text); },
         [this](TColorForm form) {
@@ -200,18 +207,18 @@ bool TForm1::ParseColorSetting(const QString& text, TRgbColor& out)
 // Start-up: build the run's state from the settings of the previous use.
 void TForm1::FormCreate()
 {
-    PointerPicking = false;
-    ModelImage = QImage(ModelImageSize, ModelImageSize, QImage::Format_RGB32);
-    HueStrip = QImage(HueStripWidth, HueStripHeight, QImage::Format_RGB32);
+    Color.PointerPicking = false;
+    Color.ModelImage = QImage(ModelImageSize, ModelImageSize, QImage::Format_RGB32);
+    Color.HueStrip = QImage(HueStripWidth, HueStripHeight, QImage::Format_RGB32);
 
-    GrabbedColors.clear();
-    GrabbedSelection = -1;
+    Grab.GrabbedColors.clear();
+    Grab.GrabbedSelection = -1;
 
     // The test board (and the other pages hidden behind "Color Model") are
     // built once the window is on screen: BuildHiddenPages below.
 
-    TrackerDragging = false;
-    ModelDragging = false;
+    Color.TrackerDragging = false;
+    Color.ModelDragging = false;
 
     pp_pageControl->setCurrentIndex(1);
 
@@ -262,7 +269,7 @@ void TForm1::FormCreate()
                 palettePage->ApplySwatchSize();
                 Pal.LayoutPalette();
                 const TSwatch& last = Pal.Palette.back();
-                LastAddedColor = {last.Red, last.Green, last.Blue};
+                Color.LastAddedColor = {last.Red, last.Green, last.Blue};
             }
         } else {
             // A missing or damaged file starts as if there were no palettes;
@@ -275,7 +282,7 @@ void TForm1::FormCreate()
         QDir().mkpath(Pal.PaletteFolder);
     if (!opening.readPalette)
         Pal.Palette.clear();
-    NewColor = opening.color;
+    Color.NewColor = opening.color;
     Pal.PaletteName = opening.paletteName;
     Pal.PaletteOnFile = opening.readPalette;
     SetPageCaption(Pal.PaletteName);
@@ -289,7 +296,7 @@ void TForm1::FormCreate()
 
     colorCopy->LastForm = ColorFormFromName(SettingAt(posCopyForm));
     Pal.SelectedSwatch = -1;
-    FillHueStrip(HueStrip);
+    FillHueStrip(Color.HueStrip);
     SetPageCaption(Pal.PaletteName);
     paletteFiles->SelectListEntry(Pal.PaletteName);
     RefreshColorModel();
@@ -312,8 +319,40 @@ void TForm1::BuildHiddenPages()
 {
     if (grabPage)
         return;
-    grabPage = new TGrabPage(*this, pageGrabColors);
-    grabPage->ImageButton3->setEnabled(!GrabbedColors.empty());
+    grabPage = new TGrabPage(
+        Grab,
+        TGrabPage::THooks{
+            [this](int red, int green, int blue) { SetCurrentColor(red, green, blue); },
+            [this] { Color.PointerPicking = false; },
+            [this] { b_ppAddClick(); },
+            [this](const std::vector<TSwatch>& swatches, const QString& status) {
+                palettePage->AppendSwatches(swatches);
+                if (!Pal.Palette.empty()) {
+                    const TSwatch& last = Pal.Palette.back();
+                    Color.LastAddedColor = {last.Red, last.Green, last.Blue};
+                }
+                result_oldColorPaint();
+                SetStatus(status, PageCaption() + QStringLiteral("(Not saved)"));
+            },
+            [this] { AdvPageControl1->setCurrentWidget(pageGrabColors); },
+            Tgrab_color::THooks{
+                [this](const QString& text) { ShowTip(text); },
+                [this] {
+                    SettingsValues.clear();
+                    mRegistry1.ReadValues(SettingsValues);
+                    return SettingsValues;
+                },
+                [this](const QList<QPair<QString, QString>>& values) {
+                    for (const auto& [name, value] : values)
+                        mRegistry1.AddValue(name, value);
+                    mRegistry1.WriteValues();
+                },
+                [this](const TColorCopy::TKeys& keys) { colorCopy->WatchKeys(keys); },
+                {},
+            },
+        },
+        *this, pageGrabColors);
+    grabPage->ImageButton3->setEnabled(!Grab.GrabbedColors.empty());
     testBoard = new TTestBoard(*this, pageTestBoard);
     testBoard->StartUp();
     libraryPage = new TLibraryPage(this, Library, TLibraryPage::THooks{
@@ -323,7 +362,7 @@ void TForm1::BuildHiddenPages()
                 Paths.userDataDir.isEmpty() ? QString() : QDir::cleanPath(Paths.userDataDir));
         },
         [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); },
-        [this] { PointerPicking = false; },
+        [this] { Color.PointerPicking = false; },
         [this] { b_ppAddClick(); }}, pageSwatchLibrary);
     libraryPage->StartUp();
 
@@ -331,7 +370,7 @@ void TForm1::BuildHiddenPages()
         const int hit = grabPage->GrabbedColorAt(at);
         if (hit < 0)
             return false;
-        const TSwatch& s = GrabbedColors[std::size_t(hit)];
+        const TSwatch& s = Grab.GrabbedColors[std::size_t(hit)];
         c = {s.Red, s.Green, s.Blue};
         return true;
     });
@@ -348,7 +387,7 @@ void TForm1::BuildHiddenPages()
 void TForm1::AttachCopyMenus()
 {
     colorCopy->AttachCopyMenu(colorArea->result_newColor, [this](QPoint, TRgbColor& c) {
-        c = NewColor;
+        c = Color.NewColor;
         return true;
     });
     colorCopy->AttachCopyMenu(palettePage->Color_myPalette, [this](QPoint at, TRgbColor& c) {
@@ -359,7 +398,7 @@ void TForm1::AttachCopyMenus()
         c = {s.Red, s.Green, s.Blue};
         return true;
     });
-    colorCopy->WatchKeys({this, colorArea->hexInput, [this] { return NewColor; }, {}, true, {}});
+    colorCopy->WatchKeys({this, colorArea->hexInput, [this] { return Color.NewColor; }, {}, true, {}});
 
     // The hex box's own menu pastes a colour text as Ctrl+V does, instead of
     // cutting it to six characters.
@@ -387,7 +426,7 @@ bool TForm1::FormClose()
 {
     if (!paletteFiles->MayClose(Paths.userDataDir))
         return false;
-    mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(NewColor));
+    mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(Color.NewColor));
     mRegistry1.AddValue(SettingName(posLastFileName), Pal.PaletteName);
     mRegistry1.WriteValues();
     return true;
@@ -412,7 +451,7 @@ void TForm1::AdvPageControl1Change(int index)
     if (index == 2)
         test_pageControlChange();
     else if (index == 1)
-        grabPage->ImageButton3->setEnabled(!GrabbedColors.empty());
+        grabPage->ImageButton3->setEnabled(!Grab.GrabbedColors.empty());
 }
 
 // ---- Operations the areas offer each other ------------------------------------

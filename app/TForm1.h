@@ -9,6 +9,8 @@
 #include "app/StartSettings.h"
 #include "app/TmRegistry.h"
 #include "color/ColorConv.h"
+#include "color/ColorState.h"
+#include "grab/GrabState.h"
 #include "palette/LibraryState.h"
 #include "palette/PaletteModel.h"
 
@@ -51,26 +53,14 @@ public:
     QString SettingAt(int position) const;
 
     // ---- Current colour and colour model ----------------------------------
-    TRgbColor NewColor{255, 0, 0};
-    TRgbColor LastAddedColor{0, 0, 0};
-    TRgbColor HueColor{255, 0, 0};
-    int ModelX = 0;
-    int ModelY = 0;
-    int TrackerY = 0;
-    bool ModelDragging = false;
-    bool TrackerDragging = false;
-    bool PointerPicking = false;
-    QImage ModelImage; // 100 x 100
-    QImage HueStrip;   // 20 x 359
+    TColorState Color;
 
     // ---- Open palette -----------------------------------------------------
     TPaletteModel Pal; // Palette, SelectedSwatch, PaletteName, PaletteFolder, flags, cell size
     QString ExportFolder; // where the export dialogs start
 
     // ---- Grabbed colours ----------------------------------------------------
-    std::vector<TSwatch> GrabbedColors;
-    int GrabbedSelection = -1;
-    TRgbColor SampledColor{0, 0, 0}; // last colour the zoom window sampled; lasts for the run
+    TGrabState Grab;
 
     // ---- Swatch library -----------------------------------------------------
     TLibraryState Library;
@@ -79,7 +69,6 @@ public:
     QImage DrawingImage;
     QRect DrawingRect;
     bool DrawingPressed = false;
-    QString TipText;
 
     // ---- Frame controls -----------------------------------------------------
     QWidget* upperArea = nullptr;

@@ -43,7 +43,7 @@ void BM_SquareDragMove(benchmark::State& state)
     for (auto _ : state)
         Send(square, QEvent::MouseMove, PathPoint(++step), Qt::NoButton, Qt::LeftButton);
     Send(square, QEvent::MouseButtonRelease, {0, 0}, Qt::LeftButton, Qt::NoButton);
-    benchmark::DoNotOptimize(gForm->NewColor);
+    benchmark::DoNotOptimize(gForm->Color.NewColor);
 }
 BENCHMARK(BM_SquareDragMove)->Unit(benchmark::kMicrosecond);
 
@@ -55,7 +55,7 @@ void BM_TrackerDragMove(benchmark::State& state)
     for (auto _ : state)
         Send(tracker, QEvent::MouseMove, {10, PathPoint(++step).x()}, Qt::NoButton, Qt::LeftButton);
     Send(tracker, QEvent::MouseButtonRelease, {10, 0}, Qt::LeftButton, Qt::NoButton);
-    benchmark::DoNotOptimize(gForm->NewColor);
+    benchmark::DoNotOptimize(gForm->Color.NewColor);
 }
 BENCHMARK(BM_TrackerDragMove)->Unit(benchmark::kMicrosecond);
 

@@ -6,6 +6,7 @@
 #include "app/AppSetup.h"
 #include "app/TForm1.h"
 #include "app/Widgets.h"
+#include "grab/GrabPage.h"
 #include "grab/Magnifier.h"
 #include "grab/ZoomWindow.h"
 #include "platform/Services.h"
@@ -28,7 +29,8 @@ TForm1* g_form = nullptr;
 // over the screen away from it.
 std::unique_ptr<Tgrab_color> OpenZoom(int width, int height)
 {
-    auto zoom = std::make_unique<Tgrab_color>(*g_form);
+    g_form->BuildHiddenPages();
+    auto zoom = std::make_unique<Tgrab_color>(*g_form, g_form->Grab, g_form->grabPage->ZoomHooks());
     zoom->Timer1->start(3600 * 1000); // ticks run by the benchmark
     zoom->move(700, 400);
     zoom->resize(width, height);

@@ -7,6 +7,7 @@
 #include "app/AppSetup.h"
 #include "app/TForm1.h"
 #include "app/Widgets.h"
+#include "grab/GrabPage.h"
 #include "grab/StillScreen.h"
 #include "grab/ZoomWindow.h"
 #include "platform/ScreenPortal.h"
@@ -46,7 +47,8 @@ void BM_StartToFirstPicture(benchmark::State& state)
         WaitFor([] { return false; }, 200); // the desktop settles between runs
         const auto start = std::chrono::steady_clock::now();
         g_form->hide();
-        auto zoom = std::make_unique<Tgrab_color>(*g_form);
+        g_form->BuildHiddenPages();
+        auto zoom = std::make_unique<Tgrab_color>(*g_form, g_form->Grab, g_form->grabPage->ZoomHooks());
         zoom->show();
         const bool shown = WaitFor(
             [&] {
@@ -93,7 +95,8 @@ BENCHMARK(BM_PortalScreenshot)->UseManualTime()->Iterations(10)->Unit(benchmark:
 void BM_StillTick(benchmark::State& state)
 {
     g_form->hide();
-    auto zoom = std::make_unique<Tgrab_color>(*g_form);
+    g_form->BuildHiddenPages();
+    auto zoom = std::make_unique<Tgrab_color>(*g_form, g_form->Grab, g_form->grabPage->ZoomHooks());
     zoom->show();
     if (!WaitFor([&] { return zoom->Still() && zoom->Still()->state() == TStillScreen::State::Showing; }, 5000)) {
         state.SkipWithError("no screenshot");

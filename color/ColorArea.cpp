@@ -1,6 +1,5 @@
 #include "color/ColorArea.h"
 
-#include "app/TForm1.h"
 #include "app/Widgets.h"
 #include "platform/Services.h"
 
@@ -31,9 +30,11 @@ QSpinBox* AddChannelEdit(QWidget* parent, const char* name, const QString& spoke
 
 } // namespace
 
-TColorArea::TColorArea(TForm1& form, QWidget* leftColumn, QWidget* modelPage)
-    : QObject(&form)
-    , form_(form)
+TColorArea::TColorArea(TColorState& state, THooks hooks, QWidget& window, QWidget* leftColumn, QWidget* modelPage)
+    : QObject(&window)
+    , state_(state)
+    , hooks_(std::move(hooks))
+    , window_(window)
 {
     AddLabel(leftColumn, QStringLiteral("New :"), {0, 0, 80, 14})->setObjectName("label_new");
     result_newColor = new TPaintBox(leftColumn);
@@ -86,8 +87,8 @@ TColorArea::TColorArea(TForm1& form, QWidget* leftColumn, QWidget* modelPage)
             p.drawRect(0, 0, 59, 39);
         };
     };
-    result_newColor->onPaint = paintBox(result_newColor, &form_.NewColor);
-    result_oldColor->onPaint = paintBox(result_oldColor, &form_.LastAddedColor);
+    result_newColor->onPaint = paintBox(result_newColor, &state_.NewColor);
+    result_oldColor->onPaint = paintBox(result_oldColor, &state_.LastAddedColor);
 
     // The square, the tracker and the mixer show what their handlers painted.
     squareShown_.picture = &square_;
@@ -97,15 +98,15 @@ TColorArea::TColorArea(TForm1& form, QWidget* leftColumn, QWidget* modelPage)
     // shown again) brings the strip's cells and the square's marker colour
     // up to the current colour, which a mixer pick leaves behind.
     Color_model1->onPaint = [this](QPainter& p, const QRect&) {
-        if (MarkerColorFor(form_.NewColor) != squareMarker_)
+        if (MarkerColorFor(state_.NewColor) != squareMarker_)
             RedrawSquare();
-        if (MixerSteps(form_.NewColor, mixer_darker->isChecked()) != MixerCells)
+        if (MixerSteps(state_.NewColor, mixer_darker->isChecked()) != MixerCells)
             Color_mixer->update();
         squareShown_.show(p);
     };
     Color_tracker->onPaint = [this](QPainter& p, const QRect&) { trackerShown_.show(p); };
     Color_mixer->onPaint = [this](QPainter& p, const QRect&) {
-        const TMixerCells cells = MixerSteps(form_.NewColor, mixer_darker->isChecked());
+        const TMixerCells cells = MixerSteps(state_.NewColor, mixer_darker->isChecked());
         if (cells != MixerCells || mixer_.isNull()) {
             MixerCells = cells;
             DrawMixerStrip(mixer_, MixerCells);
@@ -143,7 +144,7 @@ TColorArea::TColorArea(TForm1& form, QWidget* leftColumn, QWidget* modelPage)
     hexInput->setAttribute(Qt::WA_InputMethodEnabled, false);
 
     // A modal window opened during a press takes the release away from us.
-    form_.installEventFilter(this);
+    window_.installEventFilter(this);
 }
 
 // ---------------------------------------------------------------- pictures
@@ -170,29 +171,29 @@ void TColorArea::TShownPicture::show(QPainter& p)
 
 void TColorArea::SetCurrentColor(int red, int green, int blue)
 {
-    form_.NewColor = {red, green, blue};
+    state_.NewColor = {red, green, blue};
     RefreshColorModel();
 }
 
 void TColorArea::RefreshColorModel()
 {
-    const TMarkerPlaces places = PlaceMarkers(form_.NewColor);
-    form_.ModelX = places.ModelX;
-    form_.ModelY = places.ModelY;
-    form_.HueColor = places.HueColor;
+    const TMarkerPlaces places = PlaceMarkers(state_.NewColor);
+    state_.ModelX = places.ModelX;
+    state_.ModelY = places.ModelY;
+    state_.HueColor = places.HueColor;
     Color_model1Paint();
-    form_.TrackerY = places.TrackerY;
+    state_.TrackerY = places.TrackerY;
     Color_trackerPaint();
 }
 
 void TColorArea::result_newColorPaint()
 {
     result_newColor->update();
-    const TRgbColor c = form_.NewColor;
+    const TRgbColor c = state_.NewColor;
     rgbInput_R->setValue(c.Red);
     rgbInput_G->setValue(c.Green);
     rgbInput_B->setValue(c.Blue);
-    const QString hex = ColorToHex(MakeColorValue(form_.NewColor));
+    const QString hex = ColorToHex(MakeColorValue(state_.NewColor));
     // Rewriting the same text would still move the cursor of a user typing.
     if (hexInput->text() != hex)
         hexInput->setText(hex);
@@ -207,14 +208,14 @@ void TColorArea::result_oldColorPaint()
 
 void TColorArea::channelChanged(std::int32_t TRgbColor::*channel, const QSpinBox* edit)
 {
-    if (!form_.PointerPicking) {
-        form_.NewColor.*channel = edit->value();
+    if (!state_.PointerPicking) {
+        state_.NewColor.*channel = edit->value();
         RefreshColorModel();
-        form_.test_pageControlChange();
+        hooks_.colorEdited();
     } else {
         // The pointer drives the colour; the inputs only show it.
-        form_.GrabbedSelection = -1;
-        form_.Library.LibrarySelectedSwatch = -1;
+        hooks_.deselectGrabbed();
+        hooks_.deselectLibrary();
     }
 }
 
@@ -242,9 +243,9 @@ void TColorArea::hexInputChange()
     const QString text = hexInput->text();
     if (text.size() < 6)
         return;
-    if (form_.PointerPicking) {
-        form_.GrabbedSelection = -1;
-        form_.Library.LibrarySelectedSwatch = -1;
+    if (state_.PointerPicking) {
+        hooks_.deselectGrabbed();
+        hooks_.deselectLibrary();
         return;
     }
     const THexResult hex = HexToColor(text);
@@ -254,12 +255,12 @@ void TColorArea::hexInputChange()
         return;
     }
     const TRgbColor c = SplitColorValue(hex.color);
-    form_.NewColor = c;
+    state_.NewColor = c;
     rgbInput_R->setValue(c.Red);
     rgbInput_G->setValue(c.Green);
     rgbInput_B->setValue(c.Blue);
     RefreshColorModel();
-    form_.test_pageControlChange();
+    hooks_.colorEdited();
 }
 
 bool TColorArea::eventFilter(QObject* watched, QEvent* event)
@@ -269,7 +270,7 @@ bool TColorArea::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) && !hexInputKeyPress(key->text()))
             return true;
-    } else if (watched == &form_ && event->type() == QEvent::WindowBlocked) {
+    } else if (watched == &window_ && event->type() == QEvent::WindowBlocked) {
         endPointerPress();
     }
     return QObject::eventFilter(watched, event);
@@ -277,9 +278,9 @@ bool TColorArea::eventFilter(QObject* watched, QEvent* event)
 
 void TColorArea::endPointerPress()
 {
-    form_.ModelDragging = false;
-    form_.TrackerDragging = false;
-    form_.PointerPicking = false;
+    state_.ModelDragging = false;
+    state_.TrackerDragging = false;
+    state_.PointerPicking = false;
 }
 
 // ------------------------------------------------------ square and tracker
@@ -287,22 +288,22 @@ void TColorArea::endPointerPress()
 void TColorArea::DrawModelImage(const TRgbColor& color)
 {
     const auto hue = std::int32_t(RgbToHsb(color).Hue);
-    FillModelImage(form_.ModelImage, hue);
+    FillModelImage(state_.ModelImage, hue);
     if (square_.size() != QSize(ModelBoxSize, ModelBoxSize))
         square_ = QImage(ModelBoxSize, ModelBoxSize, QImage::Format_RGB32);
-    StretchNearest(form_.ModelImage, square_);
+    StretchNearest(state_.ModelImage, square_);
 }
 
 void TColorArea::Color_model1Paint()
 {
-    DrawModelImage(form_.HueColor);
-    if (form_.PointerPicking) {
+    DrawModelImage(state_.HueColor);
+    if (state_.PointerPicking) {
         // The colour shown under the marker, before the marker covers it.
-        const QRgb shown = square_.pixel(form_.ModelX, form_.ModelY);
-        form_.NewColor = {qRed(shown), qGreen(shown), qBlue(shown)};
+        const QRgb shown = square_.pixel(state_.ModelX, state_.ModelY);
+        state_.NewColor = {qRed(shown), qGreen(shown), qBlue(shown)};
     }
-    squareMarker_ = MarkerColorFor(form_.NewColor);
-    DrawModelMarker(square_, form_.ModelX, form_.ModelY, squareMarker_);
+    squareMarker_ = MarkerColorFor(state_.NewColor);
+    DrawModelMarker(square_, state_.ModelX, state_.ModelY, squareMarker_);
     Color_model1->update();
     Color_mixerPaint();
     result_newColorPaint();
@@ -311,84 +312,84 @@ void TColorArea::Color_model1Paint()
 void TColorArea::RedrawSquare()
 {
     // The same hue and marker place, the marker in the current colour's shade.
-    DrawModelImage(form_.HueColor);
-    squareMarker_ = MarkerColorFor(form_.NewColor);
-    DrawModelMarker(square_, form_.ModelX, form_.ModelY, squareMarker_);
+    DrawModelImage(state_.HueColor);
+    squareMarker_ = MarkerColorFor(state_.NewColor);
+    DrawModelMarker(square_, state_.ModelX, state_.ModelY, squareMarker_);
 }
 
 void TColorArea::Color_model1MouseDown(int x, int y)
 {
-    form_.ModelDragging = true;
-    form_.PointerPicking = true;
-    form_.ModelX = LimitModelPosition(x);
-    form_.ModelY = LimitModelPosition(y);
+    state_.ModelDragging = true;
+    state_.PointerPicking = true;
+    state_.ModelX = LimitModelPosition(x);
+    state_.ModelY = LimitModelPosition(y);
     Color_model1Paint();
-    form_.GrabbedSelection = -1;
+    hooks_.deselectGrabbed();
 }
 
 void TColorArea::Color_model1MouseMove(int x, int y)
 {
-    if (!form_.ModelDragging)
+    if (!state_.ModelDragging)
         return;
-    form_.ModelX = LimitModelPosition(x);
-    form_.ModelY = LimitModelPosition(y);
+    state_.ModelX = LimitModelPosition(x);
+    state_.ModelY = LimitModelPosition(y);
     Color_model1Paint();
 }
 
 void TColorArea::Color_model1MouseUp()
 {
-    form_.ModelDragging = false;
-    form_.PointerPicking = false;
+    state_.ModelDragging = false;
+    state_.PointerPicking = false;
 }
 
 void TColorArea::Color_model1DblClick()
 {
-    form_.b_ppAddClick();
+    hooks_.addToPalette();
 }
 
 void TColorArea::Color_trackerPaint()
 {
     if (tracker_.size() != QSize(TrackerBoxWidth, TrackerBoxHeight))
         tracker_ = QImage(TrackerBoxWidth, TrackerBoxHeight, QImage::Format_RGB32);
-    if (form_.HueStrip.isNull())
+    if (state_.HueStrip.isNull())
         tracker_.fill(Qt::black);
     else
-        StretchNearest(form_.HueStrip, tracker_);
-    DrawTrackerFrame(tracker_, form_.TrackerY);
+        StretchNearest(state_.HueStrip, tracker_);
+    DrawTrackerFrame(tracker_, state_.TrackerY);
     Color_tracker->update();
 }
 
 void TColorArea::Color_trackerMouseDown(int y)
 {
-    form_.TrackerDragging = true;
-    form_.PointerPicking = true;
+    state_.TrackerDragging = true;
+    state_.PointerPicking = true;
     Color_trackerMouseMove(y);
-    form_.GrabbedSelection = -1;
+    hooks_.deselectGrabbed();
 }
 
 void TColorArea::Color_trackerMouseMove(int y)
 {
-    if (!form_.TrackerDragging)
+    if (!state_.TrackerDragging)
         return;
-    form_.TrackerY = LimitModelPosition(y);
+    state_.TrackerY = LimitModelPosition(y);
     Color_trackerPaint();
     // Column 12 of the marker row is strip colour: the frame leaves it free.
-    const QRgb hue = tracker_.pixel(12, form_.TrackerY);
-    form_.HueColor = {qRed(hue), qGreen(hue), qBlue(hue)};
+    const QRgb hue = tracker_.pixel(12, state_.TrackerY);
+    state_.HueColor = {qRed(hue), qGreen(hue), qBlue(hue)};
     Color_model1Paint();
 }
 
 void TColorArea::Color_trackerMouseUp()
 {
-    form_.TrackerDragging = false;
-    form_.PointerPicking = false;
+    state_.TrackerDragging = false;
+    state_.PointerPicking = false;
 }
 
 // ------------------------------------------------------------------- mixer
 
 void TColorArea::Color_mixerPaint()
 {
-    MixerCells = MixerSteps(form_.NewColor, mixer_darker->isChecked());
+    MixerCells = MixerSteps(state_.NewColor, mixer_darker->isChecked());
     DrawMixerStrip(mixer_, MixerCells);
     Color_mixer->update();
 }
@@ -401,16 +402,16 @@ void TColorArea::Color_mixerMouseDown(int x)
     const int cell = MixerCellAt(MixerCells, x);
     if (cell >= 0) {
         const TMixerCell& c = MixerCells[cell];
-        form_.PointerPicking = true;
-        form_.NewColor = {c.Red, c.Green, c.Blue};
+        state_.PointerPicking = true;
+        state_.NewColor = {c.Red, c.Green, c.Blue};
         // Only the "New :" box and the inputs follow; the strip, the square
         // and the tracker keep their pictures until they are painted again.
         result_newColorPaint();
     }
-    form_.GrabbedSelection = -1;
+    hooks_.deselectGrabbed();
 }
 
 void TColorArea::Color_mixerMouseUp()
 {
-    form_.PointerPicking = false;
+    state_.PointerPicking = false;
 }

@@ -10,9 +10,12 @@
 #pragma once
 
 #include "color/ColorPicking.h"
+#include "color/ColorState.h"
 
 #include <QImage>
 #include <QObject>
+
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -20,13 +23,21 @@ class QPainter;
 class QRadioButton;
 class QSpinBox;
 class QWidget;
-class TForm1;
 class TPaintBox;
 
 class TColorArea : public QObject {
     Q_OBJECT
 public:
-    TColorArea(TForm1& form, QWidget* leftColumn, QWidget* modelPage);
+    // What the area asks of the rest of the window.
+    struct THooks {
+        std::function<void()> colorEdited;     // the inputs changed the current colour
+        std::function<void()> deselectGrabbed; // clears the grabbed list's selection
+        std::function<void()> deselectLibrary; // clears the swatch library's selection
+        std::function<void()> addToPalette;    // adds the current colour to the open palette
+    };
+    // Builds the controls into `leftColumn` and `modelPage`; `window` is the
+    // window they are in (a modal window over it ends a pointer press).
+    TColorArea(TColorState& state, THooks hooks, QWidget& window, QWidget* leftColumn, QWidget* modelPage);
 
     // Left column
     TPaintBox* result_newColor = nullptr;
@@ -103,7 +114,9 @@ private:
     void RedrawSquare();
     void endPointerPress();
 
-    TForm1& form_;
+    TColorState& state_;
+    THooks hooks_;
+    QWidget& window_;
     QImage square_;
     QImage tracker_;
     QImage mixer_;

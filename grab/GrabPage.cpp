@@ -1,20 +1,19 @@
 #include "grab/GrabPage.h"
 
-#include "app/TForm1.h"
 #include "app/Widgets.h"
 #include "grab/Magnifier.h"
 #include "grab/ZoomWindow.h"
-#include "palette/PalettePage.h"
 #include "platform/Services.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QTabWidget>
 #include <QPainter>
 
-TGrabPage::TGrabPage(TForm1& form, QWidget* page)
-    : QObject(&form)
-    , form_(form)
+TGrabPage::TGrabPage(TGrabState& grab, THooks hooks, QWidget& window, QWidget* page)
+    : QObject(&window)
+    , grab_(grab)
+    , hooks_(std::move(hooks))
+    , window_(window)
 {
     JvScrollBox2 = new TScrollBox(page, QColor(248, 248, 248));
     NameControl(JvScrollBox2, "JvScrollBox2", QStringLiteral("Grabbed colors list"));
@@ -54,13 +53,13 @@ TGrabPage::TGrabPage(TForm1& form, QWidget* page)
 // window shows it again when it closes.
 void TGrabPage::ImageButton1Click()
 {
-    form_.hide();
+    window_.hide();
     {
-        Tgrab_color zoom(form_);
+        Tgrab_color zoom(window_, grab_, ZoomHooks());
         Services().dialogs->exec(zoom);
     }
-    if (form_.isHidden())
-        form_.show();
+    if (window_.isHidden())
+        window_.show();
     Color_grabbedPaint();
 }
 
@@ -71,59 +70,47 @@ void TGrabPage::StartFromOutside()
         modal->activateWindow();
         return;
     }
-    form_.AdvPageControl1->setCurrentWidget(form_.pageGrabColors);
+    hooks_.showPage();
     ImageButton1Click();
 }
 
 void TGrabPage::ImageButton2Click()
 {
-    form_.GrabbedColors.clear();
+    grab_.GrabbedColors.clear();
     Color_grabbedPaint();
-    form_.GrabbedSelection = -1;
+    grab_.GrabbedSelection = -1;
     ImageButton3->setEnabled(false);
 }
 
 void TGrabPage::ImageButton3Click()
 {
-    TPaletteModel& pal = form_.Pal;
-    for (const TSwatch& g : form_.GrabbedColors) {
-        TSwatch s;
-        s.Red = g.Red;
-        s.Green = g.Green;
-        s.Blue = g.Blue;
-        pal.Palette.push_back(s);
-    }
-    form_.palettePage->ApplySwatchSize();
-    pal.LayoutPalette();
-    form_.palettePage->EnableEditButtons(true);
-    form_.RepaintPaletteView();
-    form_.palettePage->JvScrollBox1->scrollToEnd();
-    if (pal.SwatchCount() > 0) {
-        const TSwatch& last = pal.Palette.back();
-        form_.LastAddedColor = {last.Red, last.Green, last.Blue};
-    }
-    form_.result_oldColorPaint();
-    pal.PaletteSaved = false;
-    form_.SetStatus(QStringLiteral("Added color from screen"), form_.PageCaption() + QStringLiteral("(Not saved)"));
+    hooks_.appendToPalette(grab_.GrabbedColors, QStringLiteral("Added color from screen"));
+}
+
+Tgrab_color::THooks TGrabPage::ZoomHooks()
+{
+    Tgrab_color::THooks zoom = hooks_.zoom;
+    zoom.colorGrabbed = [this] { ImageButton3->setEnabled(true); };
+    return zoom;
 }
 
 void TGrabPage::Color_grabbedPaint()
 {
-    if (form_.GrabbedColors.empty())
-        form_.GrabbedSelection = -1;
-    Color_grabbed->resize(GrabbedViewWidth, CellViewHeight(int(form_.GrabbedColors.size()), GrabbedViewWidth));
+    if (grab_.GrabbedColors.empty())
+        grab_.GrabbedSelection = -1;
+    Color_grabbed->resize(GrabbedViewWidth, CellViewHeight(int(grab_.GrabbedColors.size()), GrabbedViewWidth));
     Color_grabbed->update();
 }
 
 void TGrabPage::paintCells(QPainter& p)
 {
-    if (form_.GrabbedColors.empty()) {
-        form_.GrabbedSelection = -1;
+    if (grab_.GrabbedColors.empty()) {
+        grab_.GrabbedSelection = -1;
         return;
     }
-    for (int i = 0; i < int(form_.GrabbedColors.size()); ++i) {
-        const TSwatch& s = form_.GrabbedColors[size_t(i)];
-        if (i == form_.GrabbedSelection)
+    for (int i = 0; i < int(grab_.GrabbedColors.size()); ++i) {
+        const TSwatch& s = grab_.GrabbedColors[size_t(i)];
+        if (i == grab_.GrabbedSelection)
             p.setPen(QPen(QColor(250, 250, 250), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         else
             p.setPen(QPen(QColor(80, 80, 80), 1));
@@ -135,8 +122,8 @@ void TGrabPage::paintCells(QPainter& p)
 int TGrabPage::GrabbedColorAt(QPoint pos) const
 {
     int hit = -1;
-    for (int i = 0; i < int(form_.GrabbedColors.size()); ++i) {
-        const TSwatch& s = form_.GrabbedColors[size_t(i)];
+    for (int i = 0; i < int(grab_.GrabbedColors.size()); ++i) {
+        const TSwatch& s = grab_.GrabbedColors[size_t(i)];
         if (s.Left < pos.x() && pos.x() < s.Left + 29 && s.Top < pos.y() && pos.y() < s.Top + 29)
             hit = i;
     }
@@ -148,18 +135,18 @@ void TGrabPage::Color_grabbedMouseDown(QPoint pos)
     const int hit = GrabbedColorAt(pos);
     if (hit < 0)
         return;
-    form_.GrabbedSelection = hit;
+    grab_.GrabbedSelection = hit;
     Color_grabbedPaint();
-    const TSwatch& s = form_.GrabbedColors[size_t(hit)];
-    form_.SetCurrentColor(s.Red, s.Green, s.Blue);
+    const TSwatch& s = grab_.GrabbedColors[size_t(hit)];
+    hooks_.setColor(s.Red, s.Green, s.Blue);
 }
 
 void TGrabPage::Color_grabbedMouseUp()
 {
-    form_.PointerPicking = false;
+    hooks_.pointerReleased();
 }
 
 void TGrabPage::Color_grabbedDblClick()
 {
-    form_.b_ppAddClick();
+    hooks_.addCurrentColor();
 }

@@ -2,13 +2,18 @@
 // the user picks as the current colour or adds to the open palette.
 #pragma once
 
+#include "grab/GrabState.h"
+#include "grab/ZoomWindow.h"
+
 #include <QObject>
 #include <QPoint>
+
+#include <functional>
+#include <vector>
 
 class QLabel;
 class QPainter;
 class QWidget;
-class TForm1;
 class TImageButton;
 class TPaintBox;
 class TScrollBox;
@@ -18,7 +23,20 @@ class TGrabPage : public QObject {
 public:
     static constexpr int GrabbedViewWidth = 232; // 7 cells of 30 pixels a row
 
-    TGrabPage(TForm1& form, QWidget* page);
+    // What the page asks of the rest of the window.
+    struct THooks {
+        std::function<void(int, int, int)> setColor; // a grabbed colour becomes the current colour
+        std::function<void()> pointerReleased;       // a press on the list ended
+        std::function<void()> addCurrentColor;       // a double click adds the current colour to the palette
+        // Add all: the colours join the open palette; `status` is the last action's text.
+        std::function<void(const std::vector<TSwatch>&, const QString& status)> appendToPalette;
+        std::function<void()> showPage; // brings this page to the front
+        // What the zoom window asks of the rest; its colorGrabbed is the page's own.
+        Tgrab_color::THooks zoom;
+    };
+    // Builds the page's controls into `page`; `window` is the main window,
+    // which steps aside while the zoom window is open.
+    TGrabPage(TGrabState& grab, THooks hooks, QWidget& window, QWidget* page);
 
     TScrollBox* JvScrollBox2 = nullptr;
     TPaintBox* Color_grabbed = nullptr;
@@ -41,8 +59,13 @@ public:
     // Index of the grabbed colour whose cell holds `pos` strictly inside its
     // outline; the last one in the list when several do; -1 for none.
     int GrabbedColorAt(QPoint pos) const;
+    // The zoom window's hooks: those given to the page, and a grabbed colour
+    // enables Add all.
+    Tgrab_color::THooks ZoomHooks();
 
 private:
     void paintCells(QPainter& p);
-    TForm1& form_;
+    TGrabState& grab_;
+    THooks hooks_;
+    QWidget& window_;
 };

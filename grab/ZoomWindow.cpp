@@ -1,6 +1,5 @@
 #include "grab/ZoomWindow.h"
 
-#include "app/TForm1.h"
 #include "app/Widgets.h"
 #include "color/ColorCopy.h"
 #include "grab/GrabPage.h"
@@ -53,10 +52,12 @@ void PaintQuestionMark(QPainter& p, const QRect& r)
 
 } // namespace
 
-Tgrab_color::Tgrab_color(TForm1& form)
-    : QDialog(&form, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                         | Qt::WindowStaysOnTopHint)
-    , form_(form)
+Tgrab_color::Tgrab_color(QWidget& mainWindow, TGrabState& grab, THooks hooks)
+    : QDialog(&mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                               | Qt::WindowStaysOnTopHint)
+    , grab_(grab)
+    , hooks_(std::move(hooks))
+    , mainWindow_(mainWindow)
 {
     buildControls();
     FormCreate();
@@ -75,7 +76,7 @@ void Tgrab_color::buildControls()
     setMinimumSize(OpenWidth, OpenHeight);
     setMaximumSize(MaxWidth, MaxHeight);
     resize(OpenWidth, OpenHeight);
-    const QRect main = form_.frameGeometry();
+    const QRect main = mainWindow_.frameGeometry();
     move(main.center() - QPoint(OpenWidth / 2, OpenHeight / 2));
 
     // Left column: the sampled colour and the colours grabbed so far.
@@ -199,14 +200,14 @@ void Tgrab_color::buildControls()
     };
 
     // Ctrl+C copies the sampled colour, outside the hot-key fields.
-    if (form_.colorCopy)
-        form_.colorCopy->WatchKeys({this, nullptr, [this] { return form_.SampledColor; },
-                                    [this](const QString& text) { grabbing_status->setPanelText(1, text); }, false,
-                                    [](const QObject* o) { return qobject_cast<const THotKeyEdit*>(o) != nullptr; }});
+    if (hooks_.watchCopyKeys)
+        hooks_.watchCopyKeys({this, nullptr, [this] { return grab_.SampledColor; },
+                              [this](const QString& text) { grabbing_status->setPanelText(1, text); }, false,
+                              [](const QObject* o) { return qobject_cast<const THotKeyEdit*>(o) != nullptr; }});
 
     // Handlers.
     from_grabColor->onPaint = [this](QPainter& p, const QRect&) {
-        const TRgbColor& c = form_.SampledColor;
+        const TRgbColor& c = grab_.SampledColor;
         DescribeColor(from_grabColor, c.Red, c.Green, c.Blue);
         p.fillRect(from_grabColor->rect(), QColor(c.Red & 0xFF, c.Green & 0xFF, c.Blue & 0xFF));
         p.setPen(QColor(70, 70, 70));
@@ -259,23 +260,17 @@ void Tgrab_color::FormCreate()
     // With the main window hidden, this window stands for the application.
     AppWindow = this;
 
-    form_.SettingsValues.clear();
-    form_.mRegistry1.ReadValues(form_.SettingsValues);
-
-    const QString zoomText = form_.SettingAt(2);
+    const QStringList stored = hooks_.readSettings();
+    const QString zoomText = stored.value(2);
     if (!zoomText.isEmpty())
         HotKey1->setValue(ParseHotKey(zoomText, true));
-    else {
-        form_.mRegistry1.AddValue(QStringLiteral("zoomHotkey"), QStringLiteral("Ctrl+Z"));
-        form_.mRegistry1.WriteValues();
-    }
-    const QString grabText = form_.SettingAt(3);
+    else
+        hooks_.storeSettings({{QStringLiteral("zoomHotkey"), QStringLiteral("Ctrl+Z")}});
+    const QString grabText = stored.value(3);
     if (!grabText.isEmpty())
         HotKey2->setValue(ParseHotKey(grabText, true));
-    else {
-        form_.mRegistry1.AddValue(QStringLiteral("grabHotkey"), QStringLiteral("Ctrl+G"));
-        form_.mRegistry1.WriteValues();
-    }
+    else
+        hooks_.storeSettings({{QStringLiteral("grabHotkey"), QStringLiteral("Ctrl+G")}});
 
     ZoomColors.clear();
     paint_gbColorsPaint();
@@ -403,7 +398,7 @@ void Tgrab_color::MagnifierTick()
     const int sx = qBound(0, step.sample.x(), size.width() - 1);
     const int sy = qBound(0, step.sample.y(), size.height() - 1);
     const QRgb rgb = LivePicture.pixel(sx, sy);
-    form_.SampledColor = {qRed(rgb), qGreen(rgb), qBlue(rgb)};
+    grab_.SampledColor = {qRed(rgb), qGreen(rgb), qBlue(rgb)};
     showSampledColor();
 
     if (cbSrediste->isChecked())
@@ -414,7 +409,7 @@ void Tgrab_color::MagnifierTick()
 void Tgrab_color::showSampledColor()
 {
     from_grabColorPaint();
-    const TRgbColor& c = form_.SampledColor;
+    const TRgbColor& c = grab_.SampledColor;
     v_r->setText(QStringLiteral("R : %1").arg(c.Red));
     v_g->setText(QStringLiteral("G : %1").arg(c.Green));
     v_b->setText(QStringLiteral("B : %1").arg(c.Blue));
@@ -505,19 +500,19 @@ void Tgrab_color::HotKey2Change()
 
 void Tgrab_color::Image3Click()
 {
-    form_.ShowTip(QString::fromLatin1(kZoomTip));
+    hooks_.showTip(QString::fromLatin1(kZoomTip));
 }
 
 void Tgrab_color::Image4Click()
 {
-    form_.ShowTip(QString::fromLatin1(kGrabTip));
+    hooks_.showTip(QString::fromLatin1(kGrabTip));
 }
 
 // ---------------------------------------------------------------- grabbing
 
 void Tgrab_color::GrabSampledColor()
 {
-    const TRgbColor& c = form_.SampledColor;
+    const TRgbColor& c = grab_.SampledColor;
     TSwatch s;
     s.Red = c.Red;
     s.Green = c.Green;
@@ -526,7 +521,7 @@ void Tgrab_color::GrabSampledColor()
     LayoutCells(ZoomColors, paint_gbColors->width());
     paint_gbColorsPaint();
     JvScrollBox1->scrollToEnd();
-    form_.grabPage->ImageButton3->setEnabled(true);
+    hooks_.colorGrabbed();
 }
 
 void Tgrab_color::paint_gbColorsPaint()
@@ -542,7 +537,7 @@ void Tgrab_color::Image2MouseMove(QPoint pos)
     if (!FrozenPicture.rect().contains(pos))
         return; // dragged off the picture: keep the last colour
     const QRgb rgb = FrozenPicture.pixel(pos);
-    form_.SampledColor = {qRed(rgb), qGreen(rgb), qBlue(rgb)};
+    grab_.SampledColor = {qRed(rgb), qGreen(rgb), qBlue(rgb)};
     showSampledColor();
 }
 
@@ -586,13 +581,12 @@ void Tgrab_color::FormClose()
         s.Red = z.Red;
         s.Green = z.Green;
         s.Blue = z.Blue;
-        form_.GrabbedColors.push_back(s);
+        grab_.GrabbedColors.push_back(s);
     }
-    LayoutCells(form_.GrabbedColors, TGrabPage::GrabbedViewWidth);
-    form_.mRegistry1.AddValue(QStringLiteral("zoomHotkey"), KeyText(HotKey1->value()));
-    form_.mRegistry1.AddValue(QStringLiteral("grabHotkey"), KeyText(HotKey2->value()));
-    form_.mRegistry1.WriteValues();
-    form_.show();
+    LayoutCells(grab_.GrabbedColors, TGrabPage::GrabbedViewWidth);
+    hooks_.storeSettings({{QStringLiteral("zoomHotkey"), KeyText(HotKey1->value())},
+                          {QStringLiteral("grabHotkey"), KeyText(HotKey2->value())}});
+    mainWindow_.show();
 }
 
 void Tgrab_color::closeEvent(QCloseEvent* event)
@@ -710,7 +704,7 @@ void Tgrab_color::pickColor()
     if (!still_)
         return;
     still_->pick([this](const TRgbColor& color) {
-        form_.SampledColor = color;
+        grab_.SampledColor = color;
         GrabSampledColor();
         showSampledColor();
     });

@@ -6,6 +6,8 @@
 // main window and stores the two hot keys.
 #pragma once
 
+#include "color/ColorCopy.h"
+#include "grab/GrabState.h"
 #include "grab/HotKeyManager.h"
 #include "grab/Magnifier.h"
 #include "palette/PaletteModel.h"
@@ -13,7 +15,11 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QList>
+#include <QPair>
+#include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,7 +30,6 @@ class QGroupBox;
 class QLabel;
 class QSlider;
 class QTimer;
-class TForm1;
 class THotKeyEdit;
 class TPaintBox;
 class TScrollBox;
@@ -41,8 +46,20 @@ public:
     static constexpr int StatusHeight = 19;
     static constexpr int TickInterval = 25; // ms
 
-    // Creates the window over the main window and runs its opening (FormCreate).
-    explicit Tgrab_color(TForm1& form);
+    // What the zoom window asks of the rest of the program.
+    struct THooks {
+        std::function<void(const QString&)> showTip;
+        std::function<QStringList()> readSettings; // the stored values, read afresh
+        // Sets the named values and writes the store.
+        std::function<void(const QList<QPair<QString, QString>>&)> storeSettings;
+        // Ctrl+C in this window copies the sampled colour; empty: it does not.
+        std::function<void(const TColorCopy::TKeys&)> watchCopyKeys;
+        std::function<void()> colorGrabbed; // a colour joined the ones kept in this window
+    };
+
+    // Creates the window over `mainWindow` and runs its opening (FormCreate).
+    // Closing adds the kept colours to `grab` and shows `mainWindow` again.
+    Tgrab_color(QWidget& mainWindow, TGrabState& grab, THooks hooks);
     ~Tgrab_color() override; // FormDestroy
 
     // ---- Controls ----------------------------------------------------------
@@ -128,7 +145,9 @@ private:
     void pickColor();
     void endStill();
 
-    TForm1& form_;
+    TGrabState& grab_;
+    THooks hooks_;
+    QWidget& mainWindow_;
     bool closed_ = false;
     QElapsedTimer lastActivation_;
     std::unique_ptr<TStillScreen> still_;

@@ -1,6 +1,5 @@
 #include "help/HelpMenu.h"
 
-#include "app/TForm1.h"
 #include "app/Widgets.h"
 #include "help/AboutTintwell.h"
 #include "help/HintHelp.h"
@@ -46,9 +45,10 @@ void CentreOn(QWidget& window, const QWidget& over)
 
 } // namespace
 
-THelpMenu::THelpMenu(TForm1& form, QWidget* lowerArea)
-    : QObject(&form)
-    , form_(form)
+THelpMenu::THelpMenu(THooks hooks, QWidget& window, QWidget* lowerArea)
+    : QObject(&window)
+    , hooks_(std::move(hooks))
+    , window_(window)
 {
     FlatButton1 = new QPushButton(QStringLiteral("Help / Tip"), lowerArea);
     NameControl(FlatButton1, "FlatButton1", QStringLiteral("Help / Tip"));
@@ -58,7 +58,7 @@ THelpMenu::THelpMenu(TForm1& form, QWidget* lowerArea)
     FlatButton1->setFlat(true);
     FlatButton1->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    JvPopupMenu2 = new QMenu(&form);
+    JvPopupMenu2 = new QMenu(&window);
     JvPopupMenu2->setObjectName("JvPopupMenu2");
     JvPopupMenu2->setAccessibleName(QStringLiteral("Help"));
     Helpdocument1 = JvPopupMenu2->addAction(QStringLiteral("Help document / Tutorial"));
@@ -79,7 +79,7 @@ THelpMenu::THelpMenu(TForm1& form, QWidget* lowerArea)
 
 QPoint THelpMenu::MenuPoint() const
 {
-    return QPoint(form_.frameGeometry().x() + FlatButton1->x() + FlatButton1->width() - 10, QCursor::pos().y());
+    return QPoint(window_.frameGeometry().x() + FlatButton1->x() + FlatButton1->width() - 10, QCursor::pos().y());
 }
 
 void THelpMenu::FlatButton1Click() { JvPopupMenu2->popup(MenuPoint()); }
@@ -88,7 +88,7 @@ void THelpMenu::startCompanion(const QString& relativePath)
 {
     // Started beside our own program file whatever the working folder; a
     // missing or broken companion is not reported.
-    Services().desktop->startDetached(form_.Paths.programDir + relativePath);
+    Services().desktop->startDetached(hooks_.programDir() + relativePath);
 }
 
 void THelpMenu::Helpdocument1Click() { startCompanion(HelperProgram()); }
@@ -99,20 +99,20 @@ QWidget* THelpMenu::dialogParent() const
     // Over the zoom window when that is the window in front, else over ours.
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
-    return &form_;
+    return &window_;
 }
 
 void THelpMenu::About1Click()
 {
     TForm6 about(dialogParent());
-    CentreOn(about, form_);
+    CentreOn(about, window_);
     Services().dialogs->exec(about);
 }
 
 void THelpMenu::ShowTip(const QString& text)
 {
-    form_.TipText = text;
-    TForm5 tip(form_.TipText, dialogParent());
-    CentreOn(tip, form_);
+    TipText = text;
+    TForm5 tip(TipText, dialogParent());
+    CentreOn(tip, window_);
     Services().dialogs->exec(tip);
 }

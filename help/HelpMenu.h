@@ -5,17 +5,24 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QString>
+
+#include <functional>
 
 class QAction;
 class QMenu;
 class QPushButton;
 class QWidget;
-class TForm1;
 
 class THelpMenu : public QObject {
     Q_OBJECT
 public:
-    THelpMenu(TForm1& form, QWidget* lowerArea);
+    struct THooks {
+        std::function<QString()> programDir; // the companions' folder, ending in a separator
+    };
+    // The button goes into `lowerArea`; the menu and the windows it opens
+    // belong to `window`, the main window.
+    THelpMenu(THooks hooks, QWidget& window, QWidget* lowerArea);
 
     QPushButton* FlatButton1 = nullptr; // Help / Tip
     QMenu* JvPopupMenu2 = nullptr;
@@ -32,6 +39,8 @@ public:
     void utorial1Click();
     void About1Click();
     void ShowTip(const QString& text);
+    // The text the tips window showed last.
+    QString TipText;
 
     // Where the menu opens: 10 pixels inside the button's right end,
     // measured from the window's left edge, at the pointer's height.
@@ -41,5 +50,6 @@ private:
     void startCompanion(const QString& relativePath);
     QWidget* dialogParent() const;
 
-    TForm1& form_;
+    THooks hooks_;
+    QWidget& window_;
 };

@@ -324,3 +324,16 @@ bool TPalettePage::eventFilter(QObject* watched, QEvent* event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+void TPalettePage::AppendSwatches(const std::vector<TSwatch>& swatches)
+{
+    TPaletteModel& pal = pal_;
+    for (const TSwatch& g : swatches)
+        pal.Palette.push_back({g.Red, g.Green, g.Blue, 0, 0});
+    ApplySwatchSize();
+    pal.LayoutPalette();
+    EnableEditButtons(true);
+    Color_myPalettePaint();
+    JvScrollBox1->scrollToEnd();
+    pal.PaletteSaved = false;
+}

@@ -55,6 +55,9 @@ public:
     // Sets the cell size of the open palette from the size choice.
     void ApplySwatchSize();
     void EnableEditButtons(bool enabled);
+    // Adds the colours at the palette's end, laid out anew, and shows that
+    // end; the palette is then not saved.
+    void AppendSwatches(const std::vector<TSwatch>& swatches);
 
     // Handlers.
     void Color_myPalettePaint();

@@ -422,7 +422,7 @@ void TTestBoard::buildShapePage()
         *row.member = shape;
     }
     for (TShape* shape : OuterShapes())
-        shape->setBrush(QBrush(Ink(form_.NewColor)));
+        shape->setBrush(QBrush(Ink(form_.Color.NewColor)));
 
     cxCheckBox1 = new QCheckBox(QStringLiteral("Border"), test_pageShape);
     NameControl(cxCheckBox1, "cxCheckBox1", QStringLiteral("Border"));
@@ -464,8 +464,8 @@ void TTestBoard::buildLinePage()
     connect(testLn_2, &QRadioButton::toggled, this, [this](bool on) { if (on) testLn_2Click(); });
     connect(testLn_3, &QRadioButton::toggled, this, [this](bool on) { if (on) testLn_3Click(); });
 
-    testLn->setBrush(QBrush(Ink(form_.NewColor), Qt::CrossPattern));
-    testLn->setPen(QPen(Ink(form_.NewColor), 1, Qt::NoPen));
+    testLn->setBrush(QBrush(Ink(form_.Color.NewColor), Qt::CrossPattern));
+    testLn->setPen(QPen(Ink(form_.Color.NewColor), 1, Qt::NoPen));
 }
 
 QList<TShape*> TTestBoard::OuterShapes() const
@@ -499,7 +499,7 @@ void TTestBoard::test_pageControlChange()
     for (int i = 0; i < buttons.size(); ++i)
         buttons[i]->setAutoRaise(i == page);
 
-    const QColor c = Ink(form_.NewColor);
+    const QColor c = Ink(form_.Color.NewColor);
     switch (page) {
     case 0: {
         QPalette pal = cxMemo1->palette();
@@ -590,7 +590,7 @@ void TTestBoard::drawStep()
     const int t = tool();
     if (t < 0 || t >= int(TDrawTool::SelectColor))
         return;
-    DrawToolStep(DrawSurface, TDrawTool(t), testWtracker->value(), PenPosition, DrawPoint, Ink(form_.NewColor));
+    DrawToolStep(DrawSurface, TDrawTool(t), testWtracker->value(), PenPosition, DrawPoint, Ink(form_.Color.NewColor));
     test_drawBoard->update();
 }
 
@@ -678,7 +678,7 @@ void TTestBoard::testLn_stylePropertiesChange()
     static const Qt::BrushStyle hatches[] = {Qt::CrossPattern, Qt::DiagCrossPattern, Qt::BDiagPattern,
                                              Qt::FDiagPattern, Qt::HorPattern,       Qt::VerPattern};
     const int item = testLn_style->currentIndex();
-    const QColor c = Ink(form_.NewColor);
+    const QColor c = Ink(form_.Color.NewColor);
     QPen pen = testLn->pen();
     QBrush brush = testLn->brush();
     if (item >= 0 && item <= 5) {

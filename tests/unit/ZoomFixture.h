@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FakeGlobalKeys.h"
+#include "grab/GrabPage.h"
 #include "grab/ZoomWindow.h"
 #include "support/FormFixture.h"
 
@@ -50,7 +51,9 @@ public:
     Tgrab_color& openZoom()
     {
         openForm();
-        zoom = std::make_unique<Tgrab_color>(*form);
+        // With the hooks the grab page gives it, as its Start does.
+        form->BuildHiddenPages();
+        zoom = std::make_unique<Tgrab_color>(*form, form->Grab, form->grabPage->ZoomHooks());
         // Running (the window is live) but never firing: ticks are run by hand.
         zoom->Timer1->start(3600 * 1000);
         return *zoom;

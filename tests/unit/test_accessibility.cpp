@@ -75,7 +75,7 @@ TEST(Accessibility, MainStatusBarPanelsSpeakTheirTextsAndTheBoxesTheirColours)
 
     TColorArea& a = *form.colorArea;
     a.SetCurrentColor(58, 123, 213);
-    form.LastAddedColor = {1, 2, 3};
+    form.Color.LastAddedColor = {1, 2, 3};
     a.result_oldColorPaint();
     QCoreApplication::processEvents();
     EXPECT_EQ(Spoken(a.result_newColor).description, "#3A7BD5, red 58, green 123, blue 213");
@@ -93,7 +93,7 @@ TEST(Accessibility, ZoomWindowLabelsAndStatusSpeakWhatTheyShow)
     w.show();
     z.tickAt(z.outside());
     QCoreApplication::processEvents();
-    const TRgbColor sampled = z.form->SampledColor;
+    const TRgbColor sampled = z.form->Grab.SampledColor;
     const QString r = "R : " + QString::number(sampled.Red), g = "G : " + QString::number(sampled.Green),
                   b = "B : " + QString::number(sampled.Blue);
 
@@ -122,7 +122,7 @@ TEST(Accessibility, ZoomWindowLabelsAndStatusSpeakWhatTheyShow)
     z.keys.press(16474);
     w.Image2MouseMove({30, 30});
     QCoreApplication::processEvents();
-    const TRgbColor c = z.form->SampledColor;
+    const TRgbColor c = z.form->Grab.SampledColor;
     ASSERT_NE(c, sampled);
     EXPECT_EQ(Spoken(w.v_g).name, "G : " + QString::number(c.Green));
     EXPECT_EQ(Spoken(w.grabbing_status->panel(0)).name, "Stop zooming");

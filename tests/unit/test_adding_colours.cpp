@@ -35,25 +35,25 @@ TEST(AddingColours, DoubleClickOnTheModelSquareAddsTheColourUnderThePointer)
     ASSERT_EQ(form.Pal.SwatchCount(), 1);
     const TSwatch& s = form.Pal.Palette.back();
     EXPECT_EQ((TRgbColor{s.Red, s.Green, s.Blue}), (TRgbColor{255, 255, 255}));
-    EXPECT_EQ(form.LastAddedColor, (TRgbColor{255, 255, 255}));
+    EXPECT_EQ(form.Color.LastAddedColor, (TRgbColor{255, 255, 255}));
     EXPECT_EQ(form.Status(0), "Added a new color");
     EXPECT_FALSE(form.Pal.PaletteSaved);
-    EXPECT_FALSE(form.PointerPicking);
+    EXPECT_FALSE(form.Color.PointerPicking);
 }
 
 TEST(AddingColours, DoubleClickOnAGrabbedColourAddsIt)
 {
     TFormFixture f;
     TForm1& form = f.open();
-    form.GrabbedColors = {{10, 20, 30, 1, 0}, {200, 100, 50, 31, 0}};
+    form.Grab.GrabbedColors = {{10, 20, 30, 1, 0}, {200, 100, 50, 31, 0}};
     form.AdvPageControl1->setCurrentIndex(1);
     form.grabPage->Color_grabbedPaint();
     DoubleClick(form.grabPage->Color_grabbed, QPoint(31 + 10, 10));
-    EXPECT_EQ(form.GrabbedSelection, 1);
+    EXPECT_EQ(form.Grab.GrabbedSelection, 1);
     ASSERT_EQ(form.Pal.SwatchCount(), 1);
     const TSwatch& s = form.Pal.Palette.back();
     EXPECT_EQ((TRgbColor{s.Red, s.Green, s.Blue}), (TRgbColor{200, 100, 50}));
-    EXPECT_EQ(form.NewColor, (TRgbColor{200, 100, 50}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{200, 100, 50}));
 }
 
 // Only the left button double-clicks: a double click with another button is
@@ -74,18 +74,18 @@ TEST(AddingColours, DoubleClicksWithTheRightOrMiddleButtonAddOpenAndApplyNothing
         DoubleClick(form.colorArea->Color_model1, QPoint(1, 1), button);
         EXPECT_EQ(form.Pal.SwatchCount(), 1) << what << " on the square";
 
-        form.GrabbedColors = {{200, 100, 50, 1, 0}};
+        form.Grab.GrabbedColors = {{200, 100, 50, 1, 0}};
         form.AdvPageControl1->setCurrentIndex(1);
         form.grabPage->Color_grabbedPaint();
         DoubleClick(form.grabPage->Color_grabbed, QPoint(10, 10), button);
         EXPECT_EQ(form.Pal.SwatchCount(), 1) << what << " on a grabbed colour";
 
-        form.NewColor = {1, 2, 3};
+        form.Color.NewColor = {1, 2, 3};
         const int selectedBefore = form.Pal.SelectedSwatch;
         DoubleClick(form.palettePage->Color_myPalette, QPoint(10, 10), button);
         // The right button offers the colour to copy and selects nothing.
         EXPECT_EQ(form.Pal.SelectedSwatch, button == Qt::RightButton ? selectedBefore : 0) << what << " on a palette cell";
-        EXPECT_EQ(form.NewColor, (TRgbColor{1, 2, 3})) << what << " on a palette cell";
+        EXPECT_EQ(form.Color.NewColor, (TRgbColor{1, 2, 3})) << what << " on a palette cell";
 
         form.pp_pageControl->setCurrentIndex(0);
         QListWidget* list = form.paletteFiles->list_pp;

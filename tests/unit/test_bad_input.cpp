@@ -188,7 +188,7 @@ TEST(BadInput, DamagedOrUnreadableSettingsStartAsAFirstRun)
         }
         TForm1& form = f.open();
         EXPECT_EQ(form.StartState, TForm1::TStartState::FirstRun) << c.what;
-        EXPECT_EQ(form.NewColor, (TRgbColor{255, 0, 0})) << c.what;
+        EXPECT_EQ(form.Color.NewColor, (TRgbColor{255, 0, 0})) << c.what;
         EXPECT_EQ(f.readPalette("Mine"), "1\t2\t3\r\n") << c.what;
         const QStringList aside = QDir(QFileInfo(file).absolutePath()).entryList({"values.damaged-*"});
         EXPECT_EQ(aside.size(), c.keptAside ? 1 : 0) << c.what;

@@ -196,7 +196,7 @@ TEST(ColorModelPictures, SquareShowsWholeModelPixelsAndTheMarker)
         for (int x = 0; x < 220; ++x) {
             if (x >= 215 && y <= 4)
                 continue; // the marker
-            const QRgb expected = form.ModelImage.pixel(StretchSourceIndex(x, 100, 220), StretchSourceIndex(y, 100, 220));
+            const QRgb expected = form.Color.ModelImage.pixel(StretchSourceIndex(x, 100, 220), StretchSourceIndex(y, 100, 220));
             wrong += square.pixel(x, y) != expected;
         }
     EXPECT_EQ(wrong, 0);
@@ -223,8 +223,8 @@ TEST(ColorModelPictures, MarkerTurnsDarkAbove400)
         form.SetCurrentColor(c.color.Red, c.color.Green, c.color.Blue);
         const QImage square = Shown(form.colorArea->Color_model1);
         // A side of the outline that lies inside the box, on the marker's row.
-        const int side = form.ModelX >= 4 ? form.ModelX - 4 : form.ModelX + 4;
-        EXPECT_EQ(square.pixel(side, form.ModelY), c.marker) << c.color;
+        const int side = form.Color.ModelX >= 4 ? form.Color.ModelX - 4 : form.Color.ModelX + 4;
+        EXPECT_EQ(square.pixel(side, form.Color.ModelY), c.marker) << c.color;
     }
 }
 
@@ -233,7 +233,7 @@ TEST(ColorModelPictures, TrackerShowsTheHuesAndFramesTheMarkerRow)
     TFormFixture f;
     TForm1& form = f.open();
     form.SetCurrentColor(0, 255, 255); // hue 180
-    ASSERT_EQ(form.TrackerY, 109);
+    ASSERT_EQ(form.Color.TrackerY, 109);
     const QImage tracker = Shown(form.colorArea->Color_tracker);
     ASSERT_EQ(tracker.size(), QSize(20, 220));
 
@@ -337,16 +337,16 @@ TEST(ModelSquarePointer, PressPlacesTheMarkerAndTakesTheColourUnderIt)
     };
     for (const auto& c : cases) {
         form.SetCurrentColor(c.hueOf.Red, c.hueOf.Green, c.hueOf.Blue);
-        form.GrabbedSelection = 2;
+        form.Grab.GrabbedSelection = 2;
         Press(a.Color_model1, c.press, Qt::LeftButton);
-        EXPECT_TRUE(form.PointerPicking);
-        EXPECT_EQ(QPoint(form.ModelX, form.ModelY), c.marker) << c.press.x() << "," << c.press.y();
-        EXPECT_EQ(form.NewColor, c.color) << c.press.x() << "," << c.press.y();
+        EXPECT_TRUE(form.Color.PointerPicking);
+        EXPECT_EQ(QPoint(form.Color.ModelX, form.Color.ModelY), c.marker) << c.press.x() << "," << c.press.y();
+        EXPECT_EQ(form.Color.NewColor, c.color) << c.press.x() << "," << c.press.y();
         EXPECT_EQ(Inputs(a), c.color);
-        EXPECT_EQ(form.GrabbedSelection, -1);
+        EXPECT_EQ(form.Grab.GrabbedSelection, -1);
         Release(a.Color_model1, c.press, Qt::LeftButton);
-        EXPECT_FALSE(form.PointerPicking);
-        EXPECT_FALSE(form.ModelDragging);
+        EXPECT_FALSE(form.Color.PointerPicking);
+        EXPECT_FALSE(form.Color.ModelDragging);
     }
 }
 
@@ -359,17 +359,17 @@ TEST(ModelSquarePointer, EveryButtonDragsAndPositionsOutsideAreLimited)
         form.SetCurrentColor(255, 0, 0);
         Press(a.Color_model1, {10, 10}, button);
         SendMove(a.Color_model1, {400, 500}, button);
-        EXPECT_EQ(QPoint(form.ModelX, form.ModelY), QPoint(219, 219)) << button;
-        EXPECT_EQ(form.NewColor, (TRgbColor{3, 0, 0})) << button;
+        EXPECT_EQ(QPoint(form.Color.ModelX, form.Color.ModelY), QPoint(219, 219)) << button;
+        EXPECT_EQ(form.Color.NewColor, (TRgbColor{3, 0, 0})) << button;
         SendMove(a.Color_model1, {-30, 100}, button);
-        EXPECT_EQ(QPoint(form.ModelX, form.ModelY), QPoint(0, 100)) << button;
-        EXPECT_EQ(form.NewColor, HsbToRgb(0, 0, (100 - StretchSourceIndex(100, 100, 220)) / 100.0L)) << button;
+        EXPECT_EQ(QPoint(form.Color.ModelX, form.Color.ModelY), QPoint(0, 100)) << button;
+        EXPECT_EQ(form.Color.NewColor, HsbToRgb(0, 0, (100 - StretchSourceIndex(100, 100, 220)) / 100.0L)) << button;
         Release(a.Color_model1, {-30, 100}, button);
-        EXPECT_FALSE(form.PointerPicking);
+        EXPECT_FALSE(form.Color.PointerPicking);
 
         // Without a press, moves do nothing.
         SendMove(a.Color_model1, {50, 50}, Qt::NoButton);
-        EXPECT_EQ(QPoint(form.ModelX, form.ModelY), QPoint(0, 100));
+        EXPECT_EQ(QPoint(form.Color.ModelX, form.Color.ModelY), QPoint(0, 100));
     }
 }
 
@@ -384,10 +384,10 @@ TEST(ModelSquarePointer, InputsFollowADragWithoutWritingBack)
     for (QPoint p : {QPoint(120, 40), QPoint(57, 133), QPoint(200, 10)}) {
         SendMove(a.Color_model1, p, Qt::LeftButton);
         // A write-back would have moved the marker to where the colour puts it.
-        EXPECT_EQ(QPoint(form.ModelX, form.ModelY), p);
+        EXPECT_EQ(QPoint(form.Color.ModelX, form.Color.ModelY), p);
         const TRgbColor expected = HsbToRgb(240, StretchSourceIndex(p.x(), 100, 220) / 100.0L,
                                             (100 - StretchSourceIndex(p.y(), 100, 220)) / 100.0L);
-        EXPECT_EQ(form.NewColor, expected);
+        EXPECT_EQ(form.Color.NewColor, expected);
         EXPECT_EQ(Inputs(a), expected);
         EXPECT_EQ(a.hexInput->text(), ColorToHex(MakeColorValue(expected)));
     }
@@ -397,9 +397,9 @@ TEST(ModelSquarePointer, InputsFollowADragWithoutWritingBack)
     // After the release a typed channel places both markers from the colour.
     a.rgbInput_R->setValue(0);
     a.rgbInput_G->setValue(0);
-    const TMarkerPlaces places = PlaceMarkers(form.NewColor);
-    EXPECT_EQ(QPoint(form.ModelX, form.ModelY), QPoint(places.ModelX, places.ModelY));
-    EXPECT_EQ(form.TrackerY, places.TrackerY);
+    const TMarkerPlaces places = PlaceMarkers(form.Color.NewColor);
+    EXPECT_EQ(QPoint(form.Color.ModelX, form.Color.ModelY), QPoint(places.ModelX, places.ModelY));
+    EXPECT_EQ(form.Color.TrackerY, places.TrackerY);
 }
 
 TEST(HueTrackerPointer, DragChangesTheHueUnderAStillMarker)
@@ -412,33 +412,33 @@ TEST(HueTrackerPointer, DragChangesTheHueUnderAStillMarker)
     Release(a.Color_model1, {110, 50}, Qt::LeftButton);
     const QImage squareBefore = a.SquarePicture();
 
-    form.GrabbedSelection = 1;
+    form.Grab.GrabbedSelection = 1;
     Press(a.Color_tracker, {10, 0}, Qt::RightButton);
-    EXPECT_TRUE(form.PointerPicking);
-    EXPECT_EQ(form.GrabbedSelection, -1);
-    EXPECT_EQ(form.TrackerY, 0);
-    EXPECT_EQ(form.HueColor, (TRgbColor{255, 0, 4}));
-    EXPECT_EQ(form.NewColor, HsbToRgb(359, 0.5L, 0.78L));
+    EXPECT_TRUE(form.Color.PointerPicking);
+    EXPECT_EQ(form.Grab.GrabbedSelection, -1);
+    EXPECT_EQ(form.Color.TrackerY, 0);
+    EXPECT_EQ(form.Color.HueColor, (TRgbColor{255, 0, 4}));
+    EXPECT_EQ(form.Color.NewColor, HsbToRgb(359, 0.5L, 0.78L));
 
     const struct { int y, trackerY, hue; } moves[] = {{500, 219, 2}, {-20, 0, 359}, {110, 110, 359 - 179}};
     for (const auto& m : moves) {
         SendMove(a.Color_tracker, {10, m.y}, Qt::RightButton);
-        EXPECT_EQ(form.TrackerY, m.trackerY);
-        EXPECT_EQ(form.HueColor, PureHueColor(m.hue));
-        EXPECT_EQ(QPoint(form.ModelX, form.ModelY), QPoint(110, 50));
-        EXPECT_EQ(form.NewColor, HsbToRgb(m.hue, 0.5L, 0.78L)) << m.y;
-        EXPECT_EQ(Inputs(a), form.NewColor);
+        EXPECT_EQ(form.Color.TrackerY, m.trackerY);
+        EXPECT_EQ(form.Color.HueColor, PureHueColor(m.hue));
+        EXPECT_EQ(QPoint(form.Color.ModelX, form.Color.ModelY), QPoint(110, 50));
+        EXPECT_EQ(form.Color.NewColor, HsbToRgb(m.hue, 0.5L, 0.78L)) << m.y;
+        EXPECT_EQ(Inputs(a), form.Color.NewColor);
     }
     EXPECT_NE(a.SquarePicture(), squareBefore);
     // The square shows the new hue.
     EXPECT_EQ(Rgb(Shown(a.Color_model1).pixel(219, 219)), HsbToRgb(180, 0.99L, 0.01L));
     Release(a.Color_tracker, {10, 110}, Qt::RightButton);
-    EXPECT_FALSE(form.PointerPicking);
-    EXPECT_FALSE(form.TrackerDragging);
+    EXPECT_FALSE(form.Color.PointerPicking);
+    EXPECT_FALSE(form.Color.TrackerDragging);
 
     // Moves on the square do nothing unless the press began there.
     SendMove(a.Color_model1, {0, 0}, Qt::LeftButton);
-    EXPECT_EQ(QPoint(form.ModelX, form.ModelY), QPoint(110, 50));
+    EXPECT_EQ(QPoint(form.Color.ModelX, form.Color.ModelY), QPoint(110, 50));
 }
 
 TEST(ModelSquarePointer, AModalWindowDuringAPressEndsIt)
@@ -447,14 +447,14 @@ TEST(ModelSquarePointer, AModalWindowDuringAPressEndsIt)
     TForm1& form = f.open();
     TColorArea& a = *form.colorArea;
     Press(a.Color_model1, {30, 30}, Qt::LeftButton);
-    ASSERT_TRUE(form.PointerPicking);
+    ASSERT_TRUE(form.Color.PointerPicking);
     // The release would go to the modal window, never to the square.
     QEvent blocked(QEvent::WindowBlocked);
     QApplication::sendEvent(&form, &blocked);
-    EXPECT_FALSE(form.PointerPicking);
-    EXPECT_FALSE(form.ModelDragging);
+    EXPECT_FALSE(form.Color.PointerPicking);
+    EXPECT_FALSE(form.Color.ModelDragging);
     a.rgbInput_B->setValue(77);
-    EXPECT_EQ(form.NewColor.Blue, 77);
+    EXPECT_EQ(form.Color.NewColor.Blue, 77);
 }
 
 // ------------------------------------------------------------------- mixer
@@ -472,26 +472,26 @@ TEST(MixerPointer, PressPicksByColumnAndChangesOnlyTheNewBoxAndInputs)
         form.SetCurrentColor(255, 0, 0);
         const QImage square = a.SquarePicture(), tracker = a.TrackerPicture(), strip = a.MixerPicture();
         const TMixerCells cells = a.MixerCells;
-        const int trackerY = form.TrackerY;
-        form.GrabbedSelection = 3;
+        const int trackerY = form.Color.TrackerY;
+        form.Grab.GrabbedSelection = 3;
 
         Press(a.Color_mixer, {c.x, 21}, Qt::LeftButton); // rows under the cells count too
         const TRgbColor expected = c.cell < 0 ? TRgbColor{255, 0, 0} : TRgbColor{reds[c.cell], 0, 0};
-        EXPECT_EQ(form.NewColor, expected) << c.x;
+        EXPECT_EQ(form.Color.NewColor, expected) << c.x;
         EXPECT_EQ(Inputs(a), expected) << c.x;
         EXPECT_EQ(a.hexInput->text(), ColorToHex(MakeColorValue(expected)));
         EXPECT_EQ(Rgb(Shown(a.result_newColor).pixel(30, 20)), expected);
-        EXPECT_EQ(form.PointerPicking, c.cell >= 0);
-        EXPECT_EQ(form.GrabbedSelection, -1);
+        EXPECT_EQ(form.Color.PointerPicking, c.cell >= 0);
+        EXPECT_EQ(form.Grab.GrabbedSelection, -1);
         Release(a.Color_mixer, {c.x, 21}, Qt::LeftButton);
-        EXPECT_FALSE(form.PointerPicking);
+        EXPECT_FALSE(form.Color.PointerPicking);
 
         EXPECT_EQ(a.MixerCells, cells);
         EXPECT_EQ(a.MixerPicture(), strip);
         EXPECT_EQ(a.SquarePicture(), square);
         EXPECT_EQ(a.TrackerPicture(), tracker);
-        EXPECT_EQ(form.TrackerY, trackerY);
-        EXPECT_EQ(QPoint(form.ModelX, form.ModelY), QPoint(219, 0));
+        EXPECT_EQ(form.Color.TrackerY, trackerY);
+        EXPECT_EQ(QPoint(form.Color.ModelX, form.Color.ModelY), QPoint(219, 0));
     }
 }
 
@@ -513,7 +513,7 @@ TEST(MixerPointer, APlatformRepaintAfterAPickShowsTheCurrentCellsAndMarker)
 
     Press(a.Color_mixer, {1 + 21 * 6, 5}, Qt::LeftButton); // cell 6: grey 130
     Release(a.Color_mixer, {1 + 21 * 6, 5}, Qt::LeftButton);
-    ASSERT_EQ(form.NewColor, (TRgbColor{130, 130, 130}));
+    ASSERT_EQ(form.Color.NewColor, (TRgbColor{130, 130, 130}));
     EXPECT_EQ(a.MixerCells, MixerSteps({255, 255, 255}, true));
 
     form.AdvPageControl1->setCurrentIndex(1);
@@ -539,7 +539,7 @@ TEST(MixerPointer, APlatformRepaintAfterAPickShowsTheCurrentCellsAndMarker)
     EXPECT_GT(recoloured, 0);
     EXPECT_EQ(Shown(a.Color_model1), now);
     // A paint changes the pictures only, never the colour or the inputs.
-    EXPECT_EQ(form.NewColor, (TRgbColor{130, 130, 130}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{130, 130, 130}));
     EXPECT_EQ(Inputs(a), (TRgbColor{130, 130, 130}));
 }
 
@@ -551,7 +551,7 @@ TEST(MixerPointer, SwitchingModesRecomputesFromThePickedColour)
     form.SetCurrentColor(128, 128, 128);
     Press(a.Color_mixer, {22 + 21 * 4, 5}, Qt::LeftButton); // cell 5: grey 86
     Release(a.Color_mixer, {22 + 21 * 4, 5}, Qt::LeftButton);
-    ASSERT_EQ(form.NewColor, (TRgbColor{86, 86, 86}));
+    ASSERT_EQ(form.Color.NewColor, (TRgbColor{86, 86, 86}));
     EXPECT_EQ(a.MixerCells[0].Red, 122);
 
     QTest::mouseClick(a.mixer_lighter, Qt::LeftButton);
@@ -574,11 +574,11 @@ TEST(ColourInputs, SpinEditChangeRefreshesEverythingOnce)
         b(a.rgbInput_B, &QSpinBox::valueChanged), hex(a.hexInput, &QLineEdit::textChanged);
 
     a.rgbInput_G->setValue(128);
-    EXPECT_EQ(form.NewColor, (TRgbColor{255, 128, 0}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{255, 128, 0}));
     EXPECT_EQ(a.hexInput->text(), "FF8000");
-    EXPECT_EQ(form.HueColor, (TRgbColor{255, 128, 0}));
-    EXPECT_EQ(QPoint(form.ModelX, form.ModelY), QPoint(219, 0));
-    EXPECT_EQ(form.TrackerY, 201);
+    EXPECT_EQ(form.Color.HueColor, (TRgbColor{255, 128, 0}));
+    EXPECT_EQ(QPoint(form.Color.ModelX, form.Color.ModelY), QPoint(219, 0));
+    EXPECT_EQ(form.Color.TrackerY, 201);
     EXPECT_EQ(a.MixerCells[0], (TMixerCell{239, 122, 0, 0}));
     EXPECT_EQ(r.count(), 0);
     EXPECT_EQ(g.count(), 1);
@@ -595,7 +595,7 @@ TEST(ColourInputs, SpinEditChangeRefreshesEverythingOnce)
     // Typed digits change the colour as they come.
     a.rgbInput_B->selectAll();
     QTest::keyClicks(a.rgbInput_B, "64");
-    EXPECT_EQ(form.NewColor, (TRgbColor{255, 128, 64}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{255, 128, 64}));
     EXPECT_EQ(a.hexInput->text(), "FF8040");
     QTest::keyClicks(a.rgbInput_B, "0"); // 640 is out of range and refused
     EXPECT_EQ(a.rgbInput_B->value(), 64);
@@ -611,14 +611,14 @@ TEST(ColourInputs, TypedHexIsTakenOverInUpperCase)
     QTest::keyClick(a.hexInput, Qt::Key_Backspace);
     ASSERT_EQ(a.hexInput->text(), "");
     QTest::keyClicks(a.hexInput, "00ff0");
-    EXPECT_EQ(form.NewColor, (TRgbColor{255, 0, 0})); // five characters do nothing
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{255, 0, 0})); // five characters do nothing
     QTest::keyClicks(a.hexInput, "0");
     EXPECT_EQ(a.hexInput->text(), "00FF00");
-    EXPECT_EQ(form.NewColor, (TRgbColor{0, 255, 0}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{0, 255, 0}));
     EXPECT_EQ(Inputs(a), (TRgbColor{0, 255, 0}));
-    EXPECT_EQ(form.HueColor, (TRgbColor{0, 255, 0}));
-    EXPECT_EQ(QPoint(form.ModelX, form.ModelY), QPoint(219, 0));
-    EXPECT_EQ(form.TrackerY, 146);
+    EXPECT_EQ(form.Color.HueColor, (TRgbColor{0, 255, 0}));
+    EXPECT_EQ(QPoint(form.Color.ModelX, form.Color.ModelY), QPoint(219, 0));
+    EXPECT_EQ(form.Color.TrackerY, 146);
     EXPECT_EQ(Rgb(a.SquarePicture().pixel(219, 219)), HsbToRgb(120, 0.99L, 0.01L));
 }
 
@@ -639,7 +639,7 @@ TEST(ColourInputs, HexFilterDropsWhatIsNotAHexDigit)
     EXPECT_EQ(a.hexInput->text(), "FF00");
     QTest::keyClicks(a.hexInput, "8b");
     EXPECT_EQ(a.hexInput->text(), "FF008B");
-    EXPECT_EQ(form.NewColor, (TRgbColor{255, 0, 139}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{255, 0, 139}));
     EXPECT_TRUE(f.fake.dialogs.shown.empty());
 }
 
@@ -666,7 +666,7 @@ TEST(ColourInputs, PastedTextThatIsNotHexShowsTheErrorAndChangesNothing)
         ASSERT_EQ(f.fake.dialogs.shown.size(), 1u) << c.pasted;
         EXPECT_EQ(f.fake.dialogs.shown[0].icon, TMsgIcon::Error);
         EXPECT_EQ(f.fake.dialogs.shown[0].text, c.error);
-        EXPECT_EQ(form.NewColor, (TRgbColor{10, 20, 30}));
+        EXPECT_EQ(form.Color.NewColor, (TRgbColor{10, 20, 30}));
         EXPECT_EQ(Inputs(a), (TRgbColor{10, 20, 30}));
         EXPECT_EQ(a.SquarePicture(), square);
     }
@@ -677,7 +677,7 @@ TEST(ColourInputs, PastedTextThatIsNotHexShowsTheErrorAndChangesNothing)
     QGuiApplication::clipboard()->setText("abcdef");
     form.colorArea->hexInput->selectAll();
     form.colorArea->hexInput->paste();
-    EXPECT_EQ(form.NewColor, (TRgbColor{0xAB, 0xCD, 0xEF}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{0xAB, 0xCD, 0xEF}));
     EXPECT_EQ(form.colorArea->hexInput->text(), "ABCDEF");
     EXPECT_TRUE(f.fake.dialogs.shown.empty());
 }
@@ -688,18 +688,18 @@ TEST(ColourInputs, DuringAPressTheInputsOnlyClearTheSelections)
     TForm1& form = f.open();
     TColorArea& a = *form.colorArea;
     Press(a.Color_model1, {60, 60}, Qt::LeftButton);
-    const TRgbColor picked = form.NewColor;
-    form.GrabbedSelection = 5;
+    const TRgbColor picked = form.Color.NewColor;
+    form.Grab.GrabbedSelection = 5;
     form.Library.LibrarySelectedSwatch = 6;
     a.rgbInput_R->setValue(picked.Red == 9 ? 10 : 9);
-    EXPECT_EQ(form.NewColor, picked);
-    EXPECT_EQ(form.GrabbedSelection, -1);
+    EXPECT_EQ(form.Color.NewColor, picked);
+    EXPECT_EQ(form.Grab.GrabbedSelection, -1);
     EXPECT_EQ(form.Library.LibrarySelectedSwatch, -1);
-    form.GrabbedSelection = 5;
+    form.Grab.GrabbedSelection = 5;
     form.Library.LibrarySelectedSwatch = 6;
     a.hexInput->setText("123456");
-    EXPECT_EQ(form.NewColor, picked);
-    EXPECT_EQ(form.GrabbedSelection, -1);
+    EXPECT_EQ(form.Color.NewColor, picked);
+    EXPECT_EQ(form.Grab.GrabbedSelection, -1);
     EXPECT_EQ(form.Library.LibrarySelectedSwatch, -1);
     Release(a.Color_model1, {60, 60}, Qt::LeftButton);
 }

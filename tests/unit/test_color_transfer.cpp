@@ -57,12 +57,12 @@ TEST(CopyMenu, RightClickOnACellOffersItsColourAndChangesNothing)
     TForm1& form = w.form();
     TPaintBox* view = w.page().Color_myPalette;
     form.Pal.SelectedSwatch = 0;
-    const TRgbColor before = form.NewColor;
+    const TRgbColor before = form.Color.NewColor;
 
     QTest::mousePress(view, Qt::RightButton, {}, QPoint(40, 10));
     QTest::mouseRelease(view, Qt::RightButton, {}, QPoint(40, 10));
     EXPECT_EQ(form.Pal.SelectedSwatch, 0);
-    EXPECT_EQ(form.NewColor, before);
+    EXPECT_EQ(form.Color.NewColor, before);
 
     QMenu* menu = CopyMenuAt(view, {40, 10});
     ASSERT_NE(menu, nullptr);
@@ -71,7 +71,7 @@ TEST(CopyMenu, RightClickOnACellOffersItsColourAndChangesNothing)
     EXPECT_EQ(w.f.fake.clipboard.content, "rgb(58, 123, 213)");
     EXPECT_EQ(form.Status(0), "Copied rgb(58, 123, 213)");
     EXPECT_EQ(form.Pal.SelectedSwatch, 0);
-    EXPECT_EQ(form.NewColor, before);
+    EXPECT_EQ(form.Color.NewColor, before);
     // White space between or below cells offers nothing.
     EXPECT_EQ(CopyMenuAt(view, {30, 10}), nullptr);
     EXPECT_EQ(CopyMenuAt(view, {150, 50}), nullptr);
@@ -88,7 +88,7 @@ TEST(CopyMenu, NewBoxLibraryAndGrabbedCellsOfferTheirColours)
     TForm1& form = f.open();
     form.BuildHiddenPages();
     form.SetCurrentColor(255, 0, 170);
-    form.GrabbedColors = {{9, 8, 7, 0, 0}, {100, 101, 102, 0, 0}};
+    form.Grab.GrabbedColors = {{9, 8, 7, 0, 0}, {100, 101, 102, 0, 0}};
     form.grabPage->Color_grabbedPaint();
 
     QMenu* menu = CopyMenuAt(form.colorArea->result_newColor, {5, 5});
@@ -105,14 +105,14 @@ TEST(CopyMenu, NewBoxLibraryAndGrabbedCellsOfferTheirColours)
     Choose(menu, "copy_hex");
     EXPECT_EQ(f.fake.clipboard.content, "FA8000");
 
-    const TSwatch g1 = form.GrabbedColors[1];
+    const TSwatch g1 = form.Grab.GrabbedColors[1];
     QTest::mousePress(form.grabPage->Color_grabbed, Qt::RightButton, {}, QPoint(g1.Left + 5, g1.Top + 5));
-    EXPECT_EQ(form.GrabbedSelection, -1);
+    EXPECT_EQ(form.Grab.GrabbedSelection, -1);
     menu = CopyMenuAt(form.grabPage->Color_grabbed, {g1.Left + 5, g1.Top + 5});
     ASSERT_NE(menu, nullptr);
     Choose(menu, "copy_hsl");
     EXPECT_EQ(f.fake.clipboard.content, FormatColor({100, 101, 102}, TColorForm::Hsl));
-    EXPECT_EQ(form.NewColor, (TRgbColor{255, 0, 170}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{255, 0, 170}));
 }
 
 TEST(CopyKeys, CtrlCCopiesTheCurrentColourInTheFormChosenLastWhichIsStoredAfterTheSeven)
@@ -154,7 +154,7 @@ TEST(CopyKeys, CtrlCCopiesTheCurrentColourInTheFormChosenLastWhichIsStoredAfterT
     again.show();
     again.setFocus();
     QTest::keyClick(&again, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(f.fake.clipboard.content, FormatColor(again.NewColor, TColorForm::Hsl)); // red: no palette reopened
+    EXPECT_EQ(f.fake.clipboard.content, FormatColor(again.Color.NewColor, TColorForm::Hsl)); // red: no palette reopened
 }
 
 TEST(PasteKeys, CtrlVAndAPasteIntoTheHexBoxTakeAnyColourText)
@@ -184,7 +184,7 @@ TEST(PasteKeys, CtrlVAndAPasteIntoTheHexBoxTakeAnyColourText)
         if (c.target == form.colorArea->rgbInput_R)
             receiver = &form;
         QTest::keyClick(receiver, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(form.NewColor, c.expected) << c.text;
+        EXPECT_EQ(form.Color.NewColor, c.expected) << c.text;
         EXPECT_EQ(form.colorArea->hexInput->text(), FormatColor(c.expected, TColorForm::Hex)) << c.text;
         EXPECT_EQ(form.Status(0), "Pasted " + FormatColor(c.expected, TColorForm::HashHex)) << c.text;
     }
@@ -195,7 +195,7 @@ TEST(PasteKeys, CtrlVAndAPasteIntoTheHexBoxTakeAnyColourText)
     f.fake.clipboard.content = QStringLiteral("rgb(300, 0, 0)");
     form.colorArea->hexInput->setFocus();
     QTest::keyClick(form.colorArea->hexInput, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.NewColor, (TRgbColor{9, 9, 9}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{9, 9, 9}));
     EXPECT_EQ(form.colorArea->hexInput->text(), "090909");
     EXPECT_EQ(form.Status(0), "rgb() values are 0..255");
     EXPECT_TRUE(f.fake.dialogs.shown.empty());
@@ -210,7 +210,7 @@ TEST(PasteKeys, CtrlVAndAPasteIntoTheHexBoxTakeAnyColourText)
     ASSERT_NE(pasteItem, nullptr);
     pasteItem->trigger();
     hexMenu->close();
-    EXPECT_EQ(form.NewColor, (TRgbColor{1, 2, 3}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{1, 2, 3}));
     EXPECT_EQ(form.colorArea->hexInput->text(), "010203");
 
     // Other text fields paste text as usual.
@@ -220,7 +220,7 @@ TEST(PasteKeys, CtrlVAndAPasteIntoTheHexBoxTakeAnyColourText)
     f.fake.clipboard.content = QStringLiteral("#123456");
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.NewColor, (TRgbColor{9, 9, 9}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{9, 9, 9}));
 }
 
 TEST(CopyKeys, CtrlCInTheZoomWindowCopiesTheSampledColourButNotInAHotKeyField)
@@ -229,7 +229,7 @@ TEST(CopyKeys, CtrlCInTheZoomWindowCopiesTheSampledColourButNotInAHotKeyField)
     Tgrab_color& zoom = z.openZoom();
     zoom.show();
     z.tickAt({300, 200});
-    const TRgbColor sampled = z.form->SampledColor;
+    const TRgbColor sampled = z.form->Grab.SampledColor;
     zoom.setFocus();
     QTest::keyClick(&zoom, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(z.f.fake.clipboard.content, FormatColor(sampled, TColorForm::HashHex));

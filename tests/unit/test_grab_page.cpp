@@ -3,14 +3,18 @@
 #include "ZoomFixture.h"
 #include "app/Widgets.h"
 #include "grab/GrabPage.h"
+#include "grab/HotKeyEdit.h"
 #include "grab/Magnifier.h"
 #include "palette/PalettePage.h"
 
 #include <QScrollBar>
+#include <QStringList>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,7 +40,7 @@ TEST(GrabbedView, SevenCellsARowAndOneSpareRowOfHeight)
         int count, height;
     } cases[] = {{0, 30}, {6, 30}, {7, 60}, {8, 60}, {14, 90}};
     for (const auto& c : cases) {
-        form.GrabbedColors = Grabbed(c.count);
+        form.Grab.GrabbedColors = Grabbed(c.count);
         form.grabPage->Color_grabbedPaint();
         EXPECT_EQ(form.grabPage->Color_grabbed->height(), c.height) << c.count;
         EXPECT_EQ(form.grabPage->Color_grabbed->width(), 232);
@@ -50,7 +54,7 @@ TEST(GrabbedView, OnlyTheInsideOfACellIsHit)
 {
     TFormFixture f;
     TForm1& form = f.open();
-    form.GrabbedColors = Grabbed(9); // cell 8 at (31, 30)
+    form.Grab.GrabbedColors = Grabbed(9); // cell 8 at (31, 30)
     struct {
         QPoint at;
         int hit;
@@ -67,19 +71,19 @@ TEST(GrabbedView, PickingAColourMakesItCurrentAndOutlinesItLight)
 {
     TFormFixture f;
     TForm1& form = f.open();
-    form.GrabbedColors = Grabbed(3);
+    form.Grab.GrabbedColors = Grabbed(3);
     TGrabPage& page = *form.grabPage;
     page.Color_grabbedPaint();
 
     QTest::mouseClick(page.Color_grabbed, Qt::LeftButton, {}, QPoint(30, 10)); // the gap
-    EXPECT_EQ(form.GrabbedSelection, -1);
-    EXPECT_EQ(form.NewColor, (TRgbColor{255, 0, 0}));
+    EXPECT_EQ(form.Grab.GrabbedSelection, -1);
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{255, 0, 0}));
 
     // Any button but the right one, which opens the copy menu.
     QTest::mouseClick(page.Color_grabbed, Qt::MiddleButton, {}, QPoint(45, 12));
-    EXPECT_EQ(form.GrabbedSelection, 1);
-    EXPECT_EQ(form.NewColor, (TRgbColor{10, 101, 199}));
-    EXPECT_FALSE(form.PointerPicking);
+    EXPECT_EQ(form.Grab.GrabbedSelection, 1);
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{10, 101, 199}));
+    EXPECT_FALSE(form.Color.PointerPicking);
     EXPECT_EQ(At(page.Color_grabbed, 31, 14), qRgb(250, 250, 250) & 0xFFFFFF);
     EXPECT_EQ(At(page.Color_grabbed, 1, 14), qRgb(80, 80, 80) & 0xFFFFFF);
     EXPECT_EQ(At(page.Color_grabbed, 45, 14), qRgb(10, 101, 199) & 0xFFFFFF);
@@ -93,15 +97,15 @@ TEST(GrabbedView, ClearAllEmptiesTheListButNotThePalette)
     TFormFixture f;
     TForm1& form = f.open();
     form.Pal.Palette = {TSwatch{1, 1, 1, 0, 0}};
-    form.GrabbedColors = Grabbed(9);
-    form.GrabbedSelection = 4;
+    form.Grab.GrabbedColors = Grabbed(9);
+    form.Grab.GrabbedSelection = 4;
     TGrabPage& page = *form.grabPage;
     form.AdvPageControl1->setCurrentIndex(1);
     EXPECT_TRUE(page.ImageButton3->isEnabled());
 
     QTest::mouseClick(page.ImageButton2, Qt::LeftButton);
-    EXPECT_TRUE(form.GrabbedColors.empty());
-    EXPECT_EQ(form.GrabbedSelection, -1);
+    EXPECT_TRUE(form.Grab.GrabbedColors.empty());
+    EXPECT_EQ(form.Grab.GrabbedSelection, -1);
     EXPECT_EQ(page.Color_grabbed->height(), 30);
     EXPECT_FALSE(page.ImageButton3->isEnabled());
     EXPECT_EQ(form.Pal.SwatchCount(), 1);
@@ -119,7 +123,7 @@ TEST(GrabbedView, AddAllAppendsEveryColourEachTime)
     for (int i = 0; i < 5; ++i)
         form.Pal.Palette.push_back(TSwatch{i, i, i, 0, 0});
     form.Pal.PaletteSaved = true;
-    form.GrabbedColors = Grabbed(3);
+    form.Grab.GrabbedColors = Grabbed(3);
     TGrabPage& page = *form.grabPage;
     page.ImageButton3->setEnabled(true);
 
@@ -130,14 +134,14 @@ TEST(GrabbedView, AddAllAppendsEveryColourEachTime)
     EXPECT_EQ(form.Pal.Palette[7].Green, 102);
     // Laid out at the chosen size: medium, nine a row.
     EXPECT_EQ(QPoint(form.Pal.Palette[7].Left, form.Pal.Palette[7].Top), QPoint(211, 0));
-    EXPECT_EQ(form.LastAddedColor, (TRgbColor{20, 102, 198}));
+    EXPECT_EQ(form.Color.LastAddedColor, (TRgbColor{20, 102, 198}));
     EXPECT_FALSE(form.Pal.PaletteSaved);
     EXPECT_EQ(form.Status(0), "Added color from screen");
     EXPECT_EQ(form.Status(1), "untitled(Not saved)");
     EXPECT_TRUE(form.palettePage->b_ppDel->isEnabled());
     EXPECT_TRUE(form.palettePage->b_ppSwap->isEnabled());
     EXPECT_TRUE(form.palettePage->b_ppWatch->isEnabled());
-    EXPECT_EQ(form.GrabbedColors.size(), 3u) << "the list stays";
+    EXPECT_EQ(form.Grab.GrabbedColors.size(), 3u) << "the list stays";
 
     QTest::mouseClick(page.ImageButton3, Qt::LeftButton);
     EXPECT_EQ(form.Pal.SwatchCount(), 11);
@@ -150,7 +154,7 @@ TEST(GrabbedView, ScrollsTwoPixelsAStep)
     TForm1& form = f.open();
     form.show(); // the scroll range follows the view's size once it is on screen
     form.AdvPageControl1->setCurrentIndex(1);
-    form.GrabbedColors = Grabbed(70); // 11 rows: taller than the box
+    form.Grab.GrabbedColors = Grabbed(70); // 11 rows: taller than the box
     TGrabPage& page = *form.grabPage;
     page.Color_grabbedPaint();
     QScrollBar* bar = page.JvScrollBox2->verticalScrollBar();
@@ -190,12 +194,107 @@ TEST(GrabbedView, StartRunsTheZoomWindowOverTheHiddenMainWindow)
     EXPECT_TRUE(sawHidden);
     EXPECT_FALSE(form.isHidden());
     EXPECT_EQ(z.f.fake.dialogs.execTitles, std::vector<QString>{"Tintwell V1.0 - Zoom Window"});
-    ASSERT_EQ(form.GrabbedColors.size(), 1u);
-    EXPECT_EQ(TRgbColor({form.GrabbedColors[0].Red, form.GrabbedColors[0].Green, form.GrabbedColors[0].Blue}),
+    ASSERT_EQ(form.Grab.GrabbedColors.size(), 1u);
+    EXPECT_EQ(TRgbColor({form.Grab.GrabbedColors[0].Red, form.Grab.GrabbedColors[0].Green, form.Grab.GrabbedColors[0].Blue}),
               ScreenColor(1199, 900));
     EXPECT_TRUE(form.grabPage->ImageButton3->isEnabled());
     EXPECT_TRUE(z.keys.held.empty());
     EXPECT_EQ(z.f.storedValues().value(3), "Ctrl+G");
+}
+
+// The page on a bare window with recording hooks: everything it asks of the
+// rest of the program goes through them.
+class TLoneGrabPage {
+public:
+    TFakeServices fake;
+    TFakeGlobalKeys keys;
+    QWidget window;
+    QWidget pageWidget;
+    TGrabState grab;
+    std::vector<QString> calls;
+    std::vector<TSwatch> appended;
+    QStringList stored{"255\t0\t0", "untitled", "Ctrl+Q", "Ctrl+W"};
+    QList<QPair<QString, QString>> written;
+    std::unique_ptr<TGrabPage> page;
+
+    TLoneGrabPage()
+    {
+        TGrabPage::THooks hooks{
+            [this](int r, int g, int b) { calls.push_back(QStringLiteral("setColor %1 %2 %3").arg(r).arg(g).arg(b)); },
+            [this] { calls.push_back("pointerReleased"); },
+            [this] { calls.push_back("addCurrentColor"); },
+            [this](const std::vector<TSwatch>& swatches, const QString& status) {
+                appended = swatches;
+                calls.push_back("appendToPalette " + status);
+            },
+            [this] { calls.push_back("showPage"); },
+            Tgrab_color::THooks{
+                [this](const QString&) { calls.push_back("showTip"); },
+                [this] { return stored; },
+                [this](const QList<QPair<QString, QString>>& values) { written += values; },
+                {},
+                {},
+            },
+        };
+        page = std::make_unique<TGrabPage>(grab, std::move(hooks), window, &pageWidget);
+    }
+};
+
+TEST(GrabPageAlone, AsksTheRestOfTheProgramOnlyThroughItsHooks)
+{
+    TLoneGrabPage t;
+    TGrabPage& page = *t.page;
+    t.grab.GrabbedColors = Grabbed(3);
+    page.Color_grabbedPaint();
+
+    QTest::mouseClick(page.Color_grabbed, Qt::LeftButton, {}, QPoint(45, 12));
+    EXPECT_EQ(t.grab.GrabbedSelection, 1);
+    EXPECT_EQ(t.calls, (std::vector<QString>{"setColor 10 101 199", "pointerReleased"}));
+    t.calls.clear();
+    QTest::mouseDClick(page.Color_grabbed, Qt::LeftButton, {}, QPoint(45, 12));
+    EXPECT_EQ(std::count(t.calls.begin(), t.calls.end(), "addCurrentColor"), 1);
+    t.calls.clear();
+    page.ImageButton3->setEnabled(true);
+    QTest::mouseClick(page.ImageButton3, Qt::LeftButton);
+    EXPECT_EQ(t.calls, std::vector<QString>{"appendToPalette Added color from screen"});
+    ASSERT_EQ(t.appended.size(), 3u);
+    EXPECT_EQ(t.appended[2].Red, 20);
+    EXPECT_EQ(t.grab.GrabbedColors.size(), 3u) << "the list stays";
+}
+
+// The zoom window that Start opens reads and writes the hot keys, shows its
+// tips and hands its colours over through the page's hooks; a grabbed colour
+// enables Add all.
+TEST(GrabPageAlone, StartRunsTheZoomWindowOnTheGivenHooks)
+{
+    TLoneGrabPage t;
+    TGrabPage& page = *t.page;
+    t.window.show();
+    t.fake.screen.picture = QImage(800, 600, QImage::Format_RGB32);
+    t.fake.screen.picture.fill(qRgb(12, 34, 56));
+    t.fake.screen.pointer = {700, 500};
+    t.fake.dialogs.onExec = [&](QDialog& dialog) {
+        auto& zoom = static_cast<Tgrab_color&>(dialog);
+        EXPECT_TRUE(t.window.isHidden());
+        EXPECT_EQ(zoom.HotKey1->value(), ParseHotKey("Ctrl+Q", true)) << "read through the hook";
+        zoom.Image3Click();
+        zoom.Timer1->start(3600 * 1000);
+        zoom.MagnifierTick();
+        EXPECT_FALSE(page.ImageButton3->isEnabled());
+        t.keys.press(ParseHotKey("Ctrl+W", true));
+        EXPECT_TRUE(page.ImageButton3->isEnabled());
+        dialog.reject();
+        return int(QDialog::Rejected);
+    };
+    page.ImageButton1Click();
+
+    EXPECT_FALSE(t.window.isHidden());
+    EXPECT_EQ(t.calls, std::vector<QString>{"showTip"});
+    ASSERT_EQ(t.grab.GrabbedColors.size(), 1u);
+    EXPECT_EQ(TRgbColor({t.grab.GrabbedColors[0].Red, t.grab.GrabbedColors[0].Green, t.grab.GrabbedColors[0].Blue}),
+              (TRgbColor{12, 34, 56}));
+    const QList<QPair<QString, QString>> keys{{"zoomHotkey", "Ctrl+Q"}, {"grabHotkey", "Ctrl+W"}};
+    EXPECT_EQ(t.written, keys);
 }
 
 } // namespace

@@ -129,7 +129,7 @@ TEST(Tips, WindowHasItsLookBlocksAndClosesWithItsButton)
     form.ShowTip(QStringLiteral("Short 1"));
     form.ShowTip(QStringLiteral("Short 2"));
     EXPECT_EQ(opened, 2);
-    EXPECT_EQ(form.TipText, "Short 2");
+    EXPECT_EQ(form.helpMenu->TipText, "Short 2");
 }
 
 TEST(About, WindowShowsItsTextsAndPictureAndOkClosesIt)

@@ -237,7 +237,7 @@ TEST_F(SortFixture, EachMenuItemSortsByItsOrderAndMarksThePaletteChanged)
     for (const auto& c : cases) {
         setPalette(input);
         form->Pal.SelectedSwatch = 2;
-        form->LastAddedColor = {0, 255, 0};
+        form->Color.LastAddedColor = {0, 255, 0};
         form->SetStatus("before", "before");
         const std::vector<TSwatch> cells = form->Pal.Palette;
 
@@ -251,7 +251,7 @@ TEST_F(SortFixture, EachMenuItemSortsByItsOrderAndMarksThePaletteChanged)
         EXPECT_FALSE(form->Pal.PaletteSaved);
         EXPECT_EQ(form->Status(0), "Colors are sorted.");
         EXPECT_EQ(form->Status(1), "untitled(Not saved)");
-        EXPECT_EQ(form->LastAddedColor, (TRgbColor{0, 255, 0}));
+        EXPECT_EQ(form->Color.LastAddedColor, (TRgbColor{0, 255, 0}));
     }
 }
 

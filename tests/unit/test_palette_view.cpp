@@ -121,16 +121,16 @@ TEST(PaletteView, PressSelectsOnlyInsideACellAndDoubleClickAppliesTheSelection)
     EXPECT_EQ(form.Pal.SelectedSwatch, 1);
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(150, 50));
 
-    form.GrabbedSelection = 3;
+    form.Grab.GrabbedSelection = 3;
     form.Library.LibrarySelectedSwatch = 4;
     QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(150, 50));
-    EXPECT_EQ(form.NewColor, (TRgbColor{40, 50, 60}));
-    EXPECT_EQ(form.GrabbedSelection, -1);
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{40, 50, 60}));
+    EXPECT_EQ(form.Grab.GrabbedSelection, -1);
     EXPECT_EQ(form.Library.LibrarySelectedSwatch, -1);
     // The release ends any pointer pick, whichever box it began on.
-    form.PointerPicking = true;
+    form.Color.PointerPicking = true;
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(150, 50));
-    EXPECT_FALSE(form.PointerPicking);
+    EXPECT_FALSE(form.Color.PointerPicking);
     EXPECT_EQ(form.Status(0), "Watch a color");
     EXPECT_EQ(form.Status(1), "P");
 
@@ -139,7 +139,7 @@ TEST(PaletteView, PressSelectsOnlyInsideACellAndDoubleClickAppliesTheSelection)
     form.SetCurrentColor(1, 2, 3);
     form.SetStatus0("before");
     w.page().Color_myPaletteDblClick();
-    EXPECT_EQ(form.NewColor, (TRgbColor{1, 2, 3}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{1, 2, 3}));
     EXPECT_EQ(form.Status(0), "before");
 }
 
@@ -157,7 +157,7 @@ TEST(PaletteView, AddAppendsTheCurrentColourAndShowsIt)
     EXPECT_EQ(form.Pal.Palette[9].Top, 30);
     EXPECT_EQ(w.page().Color_myPalette->height(), 60);
     EXPECT_EQ(form.Pal.SelectedSwatch, 4);
-    EXPECT_EQ(form.LastAddedColor, (TRgbColor{1, 2, 3}));
+    EXPECT_EQ(form.Color.LastAddedColor, (TRgbColor{1, 2, 3}));
     EXPECT_FALSE(form.Pal.PaletteSaved);
     EXPECT_EQ(form.Status(0), "Added a new color");
     EXPECT_EQ(form.Status(1), "P"); // left as it was
@@ -229,14 +229,14 @@ TEST(PaletteView, SwapReplacesOnlyTheSelectedColour)
 {
     TPaletteWindow w({{"P", "1\t1\t1\r\n2\t2\t2\r\n"}}, "P");
     TForm1& form = w.form();
-    const TRgbColor lastAdded = form.LastAddedColor;
+    const TRgbColor lastAdded = form.Color.LastAddedColor;
     form.Pal.SelectedSwatch = 0;
     form.SetCurrentColor(7, 8, 9);
     QTest::mouseClick(w.page().b_ppSwap, Qt::LeftButton);
     EXPECT_EQ(w.colours(), (QStringList{"7,8,9", "2,2,2"}));
     EXPECT_EQ(form.Pal.Palette[0].Left, 1);
     EXPECT_EQ(form.Pal.SelectedSwatch, 0);
-    EXPECT_EQ(form.LastAddedColor, lastAdded);
+    EXPECT_EQ(form.Color.LastAddedColor, lastAdded);
     EXPECT_FALSE(form.Pal.PaletteSaved);
     EXPECT_EQ(form.Status(0), "A color is swapped");
     EXPECT_EQ(form.Status(1), "P");
@@ -281,7 +281,7 @@ TEST(PaletteView, CommandsWithNothingToActOnExplainThemselves)
             EXPECT_TRUE(w.dialogs().shown.empty()) << c.what;
         }
         EXPECT_EQ(w.colours(), before) << c.what;
-        EXPECT_EQ(form.NewColor, (TRgbColor{7, 8, 9})) << c.what;
+        EXPECT_EQ(form.Color.NewColor, (TRgbColor{7, 8, 9})) << c.what;
         EXPECT_TRUE(form.Pal.PaletteSaved) << c.what;
         EXPECT_EQ(form.Status(0), "File opened") << c.what;
     }
@@ -292,18 +292,18 @@ TEST(PaletteView, WatchActsWhenTheButtonGoesDown)
     TPaletteWindow w({{"P", "1\t1\t1\r\n300\t-5\t7\r\n"}}, "P");
     TForm1& form = w.form();
     form.Pal.SelectedSwatch = 1;
-    form.GrabbedSelection = 2;
+    form.Grab.GrabbedSelection = 2;
     form.Library.LibrarySelectedSwatch = 2;
     QTest::mousePress(w.page().b_ppWatch, Qt::MiddleButton);
     // The colour shown in the cell: the low byte of each channel.
-    EXPECT_EQ(form.NewColor, (TRgbColor{44, 251, 7}));
-    EXPECT_EQ(form.GrabbedSelection, -1);
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{44, 251, 7}));
+    EXPECT_EQ(form.Grab.GrabbedSelection, -1);
     EXPECT_EQ(form.Library.LibrarySelectedSwatch, -1);
     EXPECT_EQ(form.Status(0), "Watch a color");
     EXPECT_EQ(form.Status(1), "P");
-    form.PointerPicking = true;
+    form.Color.PointerPicking = true;
     QTest::mouseRelease(w.page().b_ppWatch, Qt::MiddleButton);
-    EXPECT_FALSE(form.PointerPicking);
+    EXPECT_FALSE(form.Color.PointerPicking);
     EXPECT_TRUE(form.Pal.PaletteSaved);
 }
 
@@ -455,7 +455,7 @@ TEST(PaletteView, ViewsSitOnePixelInsideTheirScrollBoxes)
     file.close();
     TForm1& form = f.open();
     form.show();
-    form.GrabbedColors.assign(100, TSwatch{10, 20, 30, 0, 0});
+    form.Grab.GrabbedColors.assign(100, TSwatch{10, 20, 30, 0, 0});
     struct View {
         const char* name;
         int page; // of the upper tabs, -1 for the palette page

@@ -33,9 +33,9 @@ TEST(StartUp, FirstRunStoresTheSevenDefaultsInOrderAndCreatesTheFolders)
     EXPECT_TRUE(QDir(f.paths.programDir + "MyPalettes").exists());
     EXPECT_TRUE(QDir(f.paths.programDir + "ExportPalette").exists());
 
-    EXPECT_EQ(form.NewColor, (TRgbColor{255, 0, 0}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{255, 0, 0}));
     EXPECT_EQ(form.colorArea->hexInput->text(), "FF0000");
-    EXPECT_EQ(form.LastAddedColor, (TRgbColor{0, 0, 0}));
+    EXPECT_EQ(form.Color.LastAddedColor, (TRgbColor{0, 0, 0}));
     EXPECT_EQ(form.Status(0), "New File");
     EXPECT_EQ(form.Status(1), "untitled (Not saved)");
     EXPECT_EQ(form.PageCaption(), "untitled");
@@ -65,7 +65,7 @@ TEST(StartUp, NoPaletteFilesStartsRedAndUntitledWhateverWasStored)
     f.storeDefaults("12\t200\t0", "Summer");
     TForm1& form = f.open();
     EXPECT_EQ(form.StartState, TForm1::TStartState::NoPalettes);
-    EXPECT_EQ(form.NewColor, (TRgbColor{255, 0, 0}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{255, 0, 0}));
     EXPECT_EQ(form.Pal.PaletteName, "untitled");
     EXPECT_EQ(form.Status(0), "New File");
     EXPECT_EQ(form.Status(1), "untitled (Not saved)");
@@ -79,11 +79,11 @@ TEST(StartUp, ReopensTheLastPaletteWithItsColour)
     f.writePalette("Summer", "255\t0\t0\r\n128\t128\t128\r\n");
     TForm1& form = f.open();
     EXPECT_EQ(form.StartState, TForm1::TStartState::Reopened);
-    EXPECT_EQ(form.NewColor, (TRgbColor{12, 200, 0}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{12, 200, 0}));
     EXPECT_EQ(form.colorArea->hexInput->text(), "0CC800");
     EXPECT_EQ(form.Pal.PaletteName, "Summer");
     ASSERT_EQ(form.Pal.SwatchCount(), 2);
-    EXPECT_EQ(form.LastAddedColor, (TRgbColor{128, 128, 128}));
+    EXPECT_EQ(form.Color.LastAddedColor, (TRgbColor{128, 128, 128}));
     EXPECT_EQ(form.Pal.Palette[1].Left, 31);
     EXPECT_TRUE(form.Pal.PaletteOnFile);
     EXPECT_TRUE(form.Pal.PaletteSaved);
@@ -105,7 +105,7 @@ TEST(StartUp, AnEmptyReopenedPaletteLeavesLastAddedBlack)
     TForm1& form = f.open();
     EXPECT_EQ(form.StartState, TForm1::TStartState::Reopened);
     EXPECT_EQ(form.Pal.SwatchCount(), 0);
-    EXPECT_EQ(form.LastAddedColor, (TRgbColor{0, 0, 0}));
+    EXPECT_EQ(form.Color.LastAddedColor, (TRgbColor{0, 0, 0}));
 }
 
 // What start-up does with settings or files it cannot use: it starts as if
@@ -136,7 +136,7 @@ TEST(StartUp, UnusableLastPaletteOrColourStartsWithoutPalettes)
         TForm1& form = f.open();
         QCoreApplication::processEvents();
         EXPECT_NE(form.StartState, TForm1::TStartState::Reopened) << c.what;
-        EXPECT_EQ(form.NewColor, (TRgbColor{255, 0, 0})) << c.what;
+        EXPECT_EQ(form.Color.NewColor, (TRgbColor{255, 0, 0})) << c.what;
         EXPECT_EQ(form.Pal.PaletteName, "untitled") << c.what;
         EXPECT_EQ(f.fake.dialogs.shown.size(), c.expectError ? 1u : 0u) << c.what;
         if (!c.content.isNull())
@@ -149,7 +149,7 @@ TEST(Shutdown, CloseQuestionAnsweredNoStoresColourAndName)
     TFormFixture f;
     TForm1& form = f.open();
     form.colorArea->rgbInput_G->setValue(200);
-    form.NewColor = {12, 200, 0};
+    form.Color.NewColor = {12, 200, 0};
     f.close();
     ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.fake.dialogs.shown[0].text, kCloseQuestion);

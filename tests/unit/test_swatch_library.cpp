@@ -274,7 +274,7 @@ TEST_F(LibraryPageFixture, ClickPicksTheSwatchAndShowsItSelected)
 
     page.libraryPaletteMouseDown(Qt::LeftButton, centre(form, 1));
     EXPECT_EQ(form.Library.LibrarySelectedSwatch, 1);
-    EXPECT_EQ(form.NewColor, (TRgbColor{40, 50, 60}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{40, 50, 60}));
 
     // What was drawn: the selected cell has a white border, the others grey.
     const QImage shot = page.libraryPalette->grab().toImage();
@@ -292,12 +292,12 @@ TEST_F(LibraryPageFixture, ClickPicksTheSwatchAndShowsItSelected)
     page.libraryPaletteMouseDown(Qt::RightButton, {s0.Left, s0.Top + 5});
     page.libraryPaletteMouseDown(Qt::LeftButton, {s0.Left + 29, s0.Top + 5});
     EXPECT_EQ(form.Library.LibrarySelectedSwatch, 1);
-    EXPECT_EQ(form.NewColor, (TRgbColor{40, 50, 60}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{40, 50, 60}));
 
     // Any button picks; a value outside 0..255 gives the colour as drawn.
     page.libraryPaletteMouseDown(Qt::RightButton, centre(form, 2));
     EXPECT_EQ(form.Library.LibrarySelectedSwatch, 2);
-    EXPECT_EQ(form.NewColor, (TRgbColor{44, 255, 7}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{44, 255, 7}));
 }
 
 TEST_F(LibraryPageFixture, SizeChoiceRelaysTheLibraryAndKeepsTheSelection)
@@ -381,7 +381,7 @@ TEST_F(LibraryPageFixture, DoubleClickAddsTheSwatchColourToThePaletteOnce)
     QTest::mouseDClick(page.libraryPalette, Qt::LeftButton, {}, centre(form, 1));
     QTest::mouseRelease(page.libraryPalette, Qt::LeftButton, {}, centre(form, 1));
     EXPECT_EQ(form.Library.LibrarySelectedSwatch, 1);
-    EXPECT_EQ(form.NewColor, (TRgbColor{40, 50, 60}));
+    EXPECT_EQ(form.Color.NewColor, (TRgbColor{40, 50, 60}));
     ASSERT_EQ(form.Pal.SwatchCount(), before + 1);
     const TSwatch& added = form.Pal.Palette.back();
     EXPECT_EQ((TRgbColor{added.Red, added.Green, added.Blue}), (TRgbColor{40, 50, 60}));

@@ -100,7 +100,7 @@ TEST(TestBoardShapes, OuterShapesTakeTheColourWhenShownAndInnerOnesStayWhite)
 {
     Board b;
     ASSERT_EQ(b.tb.test_pageControl->currentIndex(), 0);
-    const TRgbColor before = b.form.NewColor;
+    const TRgbColor before = b.form.Color.NewColor;
     ChangeColour(b.form, 10, 120, 200);
 
     // Not shown: the shapes keep the colour they had.
@@ -240,7 +240,7 @@ TEST(TestBoardPatterns, LineStylesOutlineWithoutFillAndCrossDropsTheOutline)
 {
     Board b;
     b.tb.testB_lnClick();
-    const QRgb ink = Rgb(b.form.NewColor);
+    const QRgb ink = Rgb(b.form.Color.NewColor);
     const int w = b.tb.testLn->width();
 
     b.tb.testLn_style->setCurrentIndex(6); // Solid Line
@@ -280,7 +280,7 @@ TEST(TestBoardPatterns, EnvironmentsGiveRectangleCircleAndEllipse)
     Board b;
     b.tb.testB_lnClick();
     b.tb.testLn_style->setCurrentIndex(6);
-    const QRgb ink = Rgb(b.form.NewColor);
+    const QRgb ink = Rgb(b.form.Color.NewColor);
     for (const Row& row : rows) {
         (b.tb.*row.radio)->click();
         const QImage img = PatternPixels(b.tb);
@@ -369,7 +369,7 @@ TEST(TestBoardDrawing, ClickWithoutMovementStampsButPenLeavesNothing)
     for (const Row& row : rows) {
         DrawBoard d;
         const QImage blank = d.shown();
-        const QRgb ink = Rgb(d.form.NewColor);
+        const QRgb ink = Rgb(d.form.Color.NewColor);
         d.tool(row.tool);
         Click(d.surface, {100, 100});
         const QImage img = d.shown();
@@ -405,7 +405,7 @@ TEST(TestBoardDrawing, SelectColorTakesThePixelUnderThePointer)
         ChangeColour(d.form, 1, 2, 3);
         const QImage before = d.shown();
         Click(d.surface, row.at);
-        EXPECT_EQ(Rgb(d.form.NewColor), row.expected) << row.at.x() << "," << row.at.y();
+        EXPECT_EQ(Rgb(d.form.Color.NewColor), row.expected) << row.at.x() << "," << row.at.y();
         EXPECT_EQ(d.shown(), before) << "picking draws nothing";
     }
     d.tool(TDrawTool::Pen);
@@ -416,7 +416,7 @@ TEST(TestBoardDrawing, DrawingSurvivesPageSwitchesAndClearAllEmptiesIt)
 {
     DrawBoard d;
     const QImage blank = d.shown();
-    const QRgb ink = Rgb(d.form.NewColor);
+    const QRgb ink = Rgb(d.form.Color.NewColor);
     Click(d.surface, {60, 60});
     d.tb.testB_spClick();
     d.tb.testB_fhClick();
@@ -440,13 +440,13 @@ TEST(TestBoardText, MemoTextFollowsTheHexBoxWhileShown)
     b.form.AdvPageControl1->setCurrentIndex(2);
     ASSERT_EQ(b.tb.test_pageControl->currentIndex(), 0);
     EXPECT_EQ(b.tb.cxMemo1->toPlainText(), "Try this sample text.");
-    EXPECT_EQ(b.tb.cxMemo1->palette().color(QPalette::Text).rgb(), Rgb(b.form.NewColor));
+    EXPECT_EQ(b.tb.cxMemo1->palette().color(QPalette::Text).rgb(), Rgb(b.form.Color.NewColor));
 
     // Large enough for glyphs with solid cores in the exact colour.
     b.tb.cxSpinEdit1->setValue(70);
     EXPECT_EQ(b.tb.cxMemo1->font().pointSize(), 70);
     b.form.colorArea->hexInput->setText(QStringLiteral("00A050"));
-    if (b.form.NewColor != TRgbColor{0, 160, 80})
+    if (b.form.Color.NewColor != TRgbColor{0, 160, 80})
         GTEST_SKIP() << "the hex box does not set the current colour yet";
 
     EXPECT_EQ(b.tb.cxMemo1->palette().color(QPalette::Text).rgb(), qRgb(0, 160, 80));

@@ -134,14 +134,14 @@ TEST(ZoomPortal, OpeningAsksForOneScreenshotAndShowsThatItWaits)
     TPortalZoom z;
     Tgrab_color& w = z.open();
     EXPECT_EQ(z.portal.requests, QStringList{"Screenshot"});
-    const TRgbColor before = z.form->SampledColor;
+    const TRgbColor before = z.form->Grab.SampledColor;
     z.tickAt(z.outside());
     EXPECT_EQ(w.StatusText(0), "Waiting");
     EXPECT_EQ(w.StatusText(1), "Waiting for the desktop to give a screenshot. Close this window to give up.");
     EXPECT_FALSE(w.Panel1->isHidden());
     EXPECT_TRUE(w.Image1->isHidden());
     EXPECT_FALSE(w.StillButton->isEnabled());
-    EXPECT_EQ(z.form->SampledColor, before) << "nothing to sample yet";
+    EXPECT_EQ(z.form->Grab.SampledColor, before) << "nothing to sample yet";
     z.keys.press(16455);
     EXPECT_TRUE(w.ZoomColors.empty());
     EXPECT_TRUE(z.f.fake.dialogs.shown.empty());
@@ -164,7 +164,7 @@ TEST(ZoomPortal, StillPictureIsShownFullScreenAndMagnifiedLikeTheScreen)
         const int W = w.Image1->width(), H = w.Image1->height();
         const int sx = qBound(0, step.sample.x(), W - 1), sy = qBound(0, step.sample.y(), H - 1);
         const QPoint at = step.source.topLeft() + QPoint(sx * step.source.width() / W, sy * step.source.height() / H);
-        EXPECT_EQ(z.form->SampledColor, ScreenColor(at.x(), at.y()));
+        EXPECT_EQ(z.form->Grab.SampledColor, ScreenColor(at.x(), at.y()));
         EXPECT_EQ(w.LivePicture.pixel(0, 0), ScreenPixel(step.source.left(), step.source.top()));
     }
     EXPECT_EQ(w.StatusText(0), "Start zooming");
@@ -173,7 +173,7 @@ TEST(ZoomPortal, StillPictureIsShownFullScreenAndMagnifiedLikeTheScreen)
 
     // The keys work as on X11: grab, freeze, click on the frozen picture.
     z.tickAt(z.outside());
-    const TRgbColor sampled = z.form->SampledColor;
+    const TRgbColor sampled = z.form->Grab.SampledColor;
     z.keys.press(16455);
     ASSERT_EQ(w.ZoomColors.size(), 1u);
     EXPECT_EQ(w.ZoomColors[0].Red, sampled.Red);
@@ -230,7 +230,7 @@ TEST(ZoomPortal, RefusedScreenshotsGiveSinglePicksWithTheDesktopsPicker)
         EXPECT_EQ(w.ZoomColors[0].Red, 51);
         EXPECT_EQ(w.ZoomColors[0].Green, 102);
         EXPECT_EQ(w.ZoomColors[0].Blue, 204);
-        EXPECT_EQ(z.form->SampledColor, (TRgbColor{51, 102, 204}));
+        EXPECT_EQ(z.form->Grab.SampledColor, (TRgbColor{51, 102, 204}));
         EXPECT_EQ(w.v_b->text(), "B : 204");
         EXPECT_TRUE(z.form->grabPage->ImageButton3->isEnabled());
 
@@ -242,8 +242,8 @@ TEST(ZoomPortal, RefusedScreenshotsGiveSinglePicksWithTheDesktopsPicker)
         EXPECT_EQ(z.f.fake.dialogs.texts(), QStringList{"The color pick was cancelled."});
 
         z.closeZoom();
-        ASSERT_EQ(z.form->GrabbedColors.size(), 1u);
-        EXPECT_EQ(z.form->GrabbedColors[0].Blue, 204);
+        ASSERT_EQ(z.form->Grab.GrabbedColors.size(), 1u);
+        EXPECT_EQ(z.form->Grab.GrabbedColors[0].Blue, 204);
     }
 }
 
@@ -303,7 +303,7 @@ TEST(ZoomPortal, F5TakesANewScreenshotWithThePicturesOutOfTheWay)
     z.portal.answerPicture(changed);
     EXPECT_FALSE(VisiblePictureWindows().empty());
     z.tickAt(z.outside());
-    EXPECT_EQ(z.form->SampledColor, (TRgbColor{51, 102, 204}));
+    EXPECT_EQ(z.form->Grab.SampledColor, (TRgbColor{51, 102, 204}));
 
     // A new screenshot that fails keeps the one before, and says why.
     QTest::keyClick(&w, Qt::Key_F5);
@@ -313,7 +313,7 @@ TEST(ZoomPortal, F5TakesANewScreenshotWithThePicturesOutOfTheWay)
     EXPECT_FALSE(VisiblePictureWindows().empty());
     EXPECT_EQ(z.f.fake.dialogs.texts(), QStringList{"late"});
     z.tickAt(z.outside() + QPoint(1, 1));
-    EXPECT_EQ(z.form->SampledColor, (TRgbColor{51, 102, 204}));
+    EXPECT_EQ(z.form->Grab.SampledColor, (TRgbColor{51, 102, 204}));
 
     // F5 typed into a hot-key field is a combination for the field.
     w.HotKey1->setFocus();
@@ -344,7 +344,7 @@ TEST(ZoomPortal, ClosingEndsTheRequestAndTakesThePicturesAlong)
         QTRY_VERIFY(z.form->isVisible());
         EXPECT_EQ(w.result(), QDialog::Rejected);
         EXPECT_TRUE(VisiblePictureWindows().empty());
-        EXPECT_EQ(z.form->GrabbedColors.size(), 1u);
+        EXPECT_EQ(z.form->Grab.GrabbedColors.size(), 1u);
         EXPECT_TRUE(z.form->isVisible());
     }
     {

@@ -6,6 +6,7 @@
 #include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"
 #include "grab/Magnifier.h"
+#include "help/HelpMenu.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -168,8 +169,8 @@ TEST(Magnifier, TickEnlargesTheSourceSamplesAndShowsTheColour)
             EXPECT_EQ(pic.pixel(x, 3), ScreenPixel(c.source.left() + column, c.source.top() + 3 * c.source.height() / 281))
                 << "x " << x;
         }
-        EXPECT_EQ(z.form->SampledColor, ScreenColor(c.sampleAt.x(), c.sampleAt.y()));
-        const TRgbColor s = z.form->SampledColor;
+        EXPECT_EQ(z.form->Grab.SampledColor, ScreenColor(c.sampleAt.x(), c.sampleAt.y()));
+        const TRgbColor s = z.form->Grab.SampledColor;
         EXPECT_EQ(w.v_r->text(), QStringLiteral("R : %1").arg(s.Red));
         EXPECT_EQ(w.v_g->text(), QStringLiteral("G : %1").arg(s.Green));
         EXPECT_EQ(w.v_b->text(), QStringLiteral("B : %1").arg(s.Blue));
@@ -182,7 +183,7 @@ TEST(Magnifier, SampleAtOpeningSizeIsReadAt145And145)
     Tgrab_color& w = z.openZoom();
     z.tickAt({1000, 700});
     const QRgb read = w.LivePicture.pixel(145, 145);
-    EXPECT_EQ(z.form->SampledColor, (TRgbColor{qRed(read), qGreen(read), qBlue(read)}));
+    EXPECT_EQ(z.form->Grab.SampledColor, (TRgbColor{qRed(read), qGreen(read), qBlue(read)}));
     // The preview box is painted with it, framed in dark grey.
     const QImage preview = w.from_grabColor->grab().toImage();
     EXPECT_EQ(preview.pixel(20, 20) & 0xFFFFFF, read & 0xFFFFFF);
@@ -202,7 +203,7 @@ TEST(Magnifier, CrosshairIsDrawnAfterSamplingWithItsEndPointsLeftOut)
     for (QPoint p : {QPoint(70, 144), QPoint(217, 144), QPoint(144, 73), QPoint(144, 214), QPoint(145, 145),
                      QPoint(143, 143)})
         EXPECT_FALSE(IsBlack(pic, p.x(), p.y())) << p.x() << "," << p.y();
-    EXPECT_EQ(z.form->SampledColor, ScreenColor(999, 700));
+    EXPECT_EQ(z.form->Grab.SampledColor, ScreenColor(999, 700));
 
     // At the corner the arms are cut at the picture's edges.
     z.tickAt({0, 0});
@@ -211,7 +212,7 @@ TEST(Magnifier, CrosshairIsDrawnAfterSamplingWithItsEndPointsLeftOut)
     EXPECT_FALSE(IsBlack(pic, 73, 0));
     EXPECT_TRUE(IsBlack(pic, 0, 69));
     EXPECT_FALSE(IsBlack(pic, 0, 70));
-    EXPECT_EQ(z.form->SampledColor, ScreenColor(0, 0));
+    EXPECT_EQ(z.form->Grab.SampledColor, ScreenColor(0, 0));
 }
 
 TEST(Magnifier, HalvesGoToTheEvenNeighbour)
@@ -247,7 +248,7 @@ TEST(Magnifier, LargestWindowStillSamplesInsideThePicture)
             EXPECT_EQ(w.LivePicture.size(), QSize(493, 481));
             const TMagnifierStep s = MagnifierStep(zoom, {493, 481}, p, {1600, 1200});
             const QRgb read = w.LivePicture.pixel(std::min(s.sample.x(), 492), std::min(s.sample.y(), 480));
-            EXPECT_EQ(z.form->SampledColor, (TRgbColor{qRed(read), qGreen(read), qBlue(read)}));
+            EXPECT_EQ(z.form->Grab.SampledColor, (TRgbColor{qRed(read), qGreen(read), qBlue(read)}));
         }
 }
 
@@ -290,13 +291,13 @@ TEST(Magnifier, ResumingAfterAFreezeShowsTheLiveColourAgain)
     TZoomFixture z;
     Tgrab_color& w = z.openZoom();
     z.tickAt(z.outside());
-    const TRgbColor live = z.form->SampledColor;
+    const TRgbColor live = z.form->Grab.SampledColor;
     z.keys.press(16474); // freeze
     w.Image2MouseMove({3, 3});
-    ASSERT_NE(z.form->SampledColor, live);
+    ASSERT_NE(z.form->Grab.SampledColor, live);
     z.keys.press(16474); // resume; the pointer has not moved
     w.MagnifierTick();
-    EXPECT_EQ(z.form->SampledColor, live);
+    EXPECT_EQ(z.form->Grab.SampledColor, live);
     EXPECT_EQ(w.v_r->text(), QStringLiteral("R : %1").arg(live.Red));
 }
 
@@ -311,13 +312,13 @@ TEST(ZoomStates, PointerInsideShowsTheSettingsAndOutsideTheMagnifier)
     EXPECT_EQ(w.StatusText(1), "Preess Ctrl+G to grab colors,Ctrl+Z to capture zooming area.");
     EXPECT_EQ(w.myhelp->text(), "(Set HotKey Ctrl+G to grab colors.)");
 
-    const TRgbColor before = z.form->SampledColor;
+    const TRgbColor before = z.form->Grab.SampledColor;
     z.tickAt(z.inside());
     EXPECT_FALSE(w.Panel1->isHidden());
     EXPECT_TRUE(w.Image1->isHidden());
     EXPECT_EQ(w.StatusText(0), "Pause zooming");
     EXPECT_EQ(w.StatusText(1), "");
-    EXPECT_EQ(z.form->SampledColor, before) << "nothing is sampled inside";
+    EXPECT_EQ(z.form->Grab.SampledColor, before) << "nothing is sampled inside";
 
     // The window's edges: left/top inside, right/bottom outside.
     const QRect r = w.frameGeometry();
@@ -418,10 +419,10 @@ TEST(ZoomStates, FrozenPictureIsSampledByMouseAndGrabbedByClick)
 
     z.keys.press(16474);
     w.Image2MouseMove({10, 10});
-    EXPECT_EQ(z.form->SampledColor, ScreenColor(988, 688));
+    EXPECT_EQ(z.form->Grab.SampledColor, ScreenColor(988, 688));
     EXPECT_EQ(w.v_r->text(), "R : 220");
     w.Image2MouseMove({5000, 5000}); // dragged off the picture
-    EXPECT_EQ(z.form->SampledColor, ScreenColor(988, 688));
+    EXPECT_EQ(z.form->Grab.SampledColor, ScreenColor(988, 688));
     w.Image2MouseDown(Qt::RightButton, {10, 10});
     ASSERT_EQ(w.ZoomColors.size(), 1u);
     EXPECT_EQ(w.ZoomColors[0].Red, 220);
@@ -547,10 +548,10 @@ TEST(ZoomFields, QuestionMarksShowTheirTips)
     TZoomFixture z;
     Tgrab_color& w = z.openZoom();
     QTest::mouseClick(w.Image3, Qt::LeftButton);
-    EXPECT_EQ(z.form->TipText,
+    EXPECT_EQ(z.form->helpMenu->TipText,
               "Set hotkey of Zooming to start the zooming activity and pause to capture the zooming area on the screen.");
     QTest::mouseClick(w.Image4, Qt::LeftButton);
-    EXPECT_EQ(z.form->TipText,
+    EXPECT_EQ(z.form->helpMenu->TipText,
               "Set hotkey of Grab color to select the color you want on the screen after the zooming starts.");
 }
 
@@ -560,7 +561,7 @@ TEST(ZoomClosing, ColoursFollowTheExistingOnesAndTheKeysAreStored)
 {
     TZoomFixture z;
     TForm1& form = z.openForm();
-    form.GrabbedColors = {TSwatch{1, 2, 3, 0, 0}, TSwatch{4, 5, 6, 0, 0}};
+    form.Grab.GrabbedColors = {TSwatch{1, 2, 3, 0, 0}, TSwatch{4, 5, 6, 0, 0}};
     Tgrab_color& w = z.openZoom();
     for (QPoint p : {QPoint(100, 100), QPoint(200, 100), QPoint(300, 100)}) {
         z.tickAt(p);
@@ -570,11 +571,11 @@ TEST(ZoomClosing, ColoursFollowTheExistingOnesAndTheKeysAreStored)
     form.hide();
     z.closeZoom();
 
-    ASSERT_EQ(form.GrabbedColors.size(), 5u);
+    ASSERT_EQ(form.Grab.GrabbedColors.size(), 5u);
     const QPoint cells[] = {{1, 0}, {31, 0}, {61, 0}, {91, 0}, {121, 0}};
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(QPoint(form.GrabbedColors[size_t(i)].Left, form.GrabbedColors[size_t(i)].Top), cells[i]) << i;
-    EXPECT_EQ(TRgbColor({form.GrabbedColors[3].Red, form.GrabbedColors[3].Green, form.GrabbedColors[3].Blue}),
+        EXPECT_EQ(QPoint(form.Grab.GrabbedColors[size_t(i)].Left, form.Grab.GrabbedColors[size_t(i)].Top), cells[i]) << i;
+    EXPECT_EQ(TRgbColor({form.Grab.GrabbedColors[3].Red, form.Grab.GrabbedColors[3].Green, form.Grab.GrabbedColors[3].Blue}),
               ScreenColor(199, 100));
     EXPECT_FALSE(form.isHidden());
     const QStringList stored = z.f.storedValues();
@@ -588,11 +589,11 @@ TEST(ZoomClosing, NothingGrabbedLeavesTheListAsItWas)
 {
     TZoomFixture z;
     TForm1& form = z.openForm();
-    form.GrabbedColors = {TSwatch{1, 2, 3, 0, 0}};
+    form.Grab.GrabbedColors = {TSwatch{1, 2, 3, 0, 0}};
     z.openZoom();
     z.closeZoom();
-    ASSERT_EQ(form.GrabbedColors.size(), 1u);
-    EXPECT_EQ(form.GrabbedColors[0].Left, 1);
+    ASSERT_EQ(form.Grab.GrabbedColors.size(), 1u);
+    EXPECT_EQ(form.Grab.GrabbedColors[0].Left, 1);
 }
 
 } // namespace

@@ -1,0 +1,14 @@
+// The colours grabbed from the screen in a run. The main window owns them;
+// the "Grab Colors" page and the zoom window work on them.
+#pragma once
+
+#include "color/ColorConv.h"
+#include "palette/PaletteModel.h"
+
+#include <vector>
+
+struct TGrabState {
+    std::vector<TSwatch> GrabbedColors;
+    int GrabbedSelection = -1;
+    TRgbColor SampledColor{0, 0, 0}; // last colour the zoom window sampled; lasts for the run
+};
