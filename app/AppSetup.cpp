@@ -1,10 +1,13 @@
 #include "app/AppSetup.h"
 
+#include "app/FirstPaint.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QWidget>
 
 #include <cstdlib>
 
@@ -27,11 +30,19 @@ void SetupApplication(QApplication& app)
     // Installed, the icon is in the icon theme; taskbars and window
     // switchers show it. A program run from its build folder goes without.
     // Looking it up reads the theme's folders (a few milliseconds): once the
-    // event loop runs, so the first window is not held up.
+    // first window has been drawn, so its first picture is not held up.
     QTimer::singleShot(0, &app, [] {
-        const QIcon icon = QIcon::fromTheme(QStringLiteral("io.github.tintwell.Tintwell"));
-        if (!icon.isNull())
-            QApplication::setWindowIcon(icon);
+        const auto lookUp = [] {
+            const QIcon icon = QIcon::fromTheme(QStringLiteral("io.github.tintwell.Tintwell"));
+            if (!icon.isNull())
+                QApplication::setWindowIcon(icon);
+        };
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible()) {
+                RunAfterFirstPaint(window, lookUp);
+                return;
+            }
+        lookUp();
     });
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);

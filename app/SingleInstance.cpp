@@ -1,18 +1,194 @@
 #include "app/SingleInstance.h"
 
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QLockFile>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
 const QByteArray kGrab = "grab\n";
 const QByteArray kTaken = "ok\n";
+// Longest line a peer may send.
+constexpr qsizetype kMaxLine = 64;
+
+// Closes its descriptor when it goes.
+struct TFd {
+    int fd = -1;
+    ~TFd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+bool AddressOf(const QString& path, sockaddr_un& addr)
+{
+    const QByteArray native = QFile::encodeName(path);
+    std::memset(&addr, 0, sizeof addr);
+    addr.sun_family = AF_UNIX;
+    if (native.isEmpty() || native.size() >= qsizetype(sizeof addr.sun_path))
+        return false;
+    std::memcpy(addr.sun_path, native.constData(), std::size_t(native.size()));
+    return true;
+}
+
+// A non-blocking socket connected to the program listening at `path`, or -1
+// when nobody listens there. A listener whose queue is full is asked again
+// until the time is up.
+int ConnectTo(const QString& path, int timeoutMs)
+{
+    sockaddr_un addr;
+    if (!AddressOf(path, addr))
+        return -1;
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (fd < 0)
+            return -1;
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0)
+            return fd;
+        const int error = errno;
+        ::close(fd);
+        if ((error != EAGAIN && error != EINTR) || clock.elapsed() >= timeoutMs)
+            return -1;
+        ::usleep(5000);
+    }
+}
+
+// Holds an exclusive lock on a file beside the socket while it lives, so that
+// two starts at the same moment take turns. The kernel lets go of it when
+// the process ends, however it ends; the file is removed on the way out.
+// (Nothing is flushed to disk: the lock lives in the runtime folder, and
+// only as long as the start.)
+class TStartLock {
+public:
+    TStartLock(const QString& path, int timeoutMs)
+        : path_(QFile::encodeName(path))
+    {
+        QElapsedTimer clock;
+        clock.start();
+        for (;;) {
+            fd_ = ::open(path_.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+            if (fd_ < 0)
+                return; // a folder we may not write in: go on without the lock
+            bool tryAgain = false;
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+                // The holder before may have removed the file between our
+                // open and our lock: then this lock guards nothing.
+                struct stat held, named;
+                if (::fstat(fd_, &held) == 0 && ::stat(path_.constData(), &named) == 0 && held.st_dev == named.st_dev
+                    && held.st_ino == named.st_ino)
+                    return;
+                tryAgain = true;
+            } else {
+                tryAgain = errno == EWOULDBLOCK || errno == EINTR;
+            }
+            ::close(fd_);
+            fd_ = -1;
+            if (!tryAgain || clock.elapsed() >= timeoutMs)
+                return;
+            ::usleep(5000);
+        }
+    }
+    ~TStartLock()
+    {
+        if (fd_ < 0)
+            return;
+        ::unlink(path_.constData());
+        ::close(fd_);
+    }
+
+private:
+    QByteArray path_;
+    int fd_ = -1;
+};
+
+// Waits until `fd` is ready for `events` (or hung up), within the time left.
+bool WaitFor(int fd, short events, const QElapsedTimer& clock, int timeoutMs)
+{
+    for (;;) {
+        const qint64 left = timeoutMs - clock.elapsed();
+        if (left <= 0)
+            return false;
+        pollfd ready{fd, events, 0};
+        const int n = ::poll(&ready, 1, int(left));
+        if (n > 0)
+            return true;
+        if (n == 0 || errno != EINTR)
+            return false;
+    }
+}
+
+bool WouldBlock()
+{
+    return errno == EAGAIN || errno == EWOULDBLOCK;
+}
+
+// One program that asked: its line is read as it comes, answered, and the
+// connection closed.
+class TPeer final : public QObject {
+public:
+    TPeer(int fd, QObject* parent, std::function<void()> grabAsked)
+        : QObject(parent)
+        , fd_(fd)
+        , grabAsked_(std::move(grabAsked))
+        , notifier_(new QSocketNotifier(fd, QSocketNotifier::Read, this))
+    {
+        connect(notifier_, &QSocketNotifier::activated, this, [this] { readSome(); });
+        // A peer that says nothing useful in time is dropped.
+        QTimer::singleShot(3000, this, [this] { drop(); });
+    }
+    ~TPeer() override { ::close(fd_); }
+
+private:
+    void readSome()
+    {
+        char buffer[kMaxLine + 1];
+        while (!line_.contains('\n') && line_.size() <= kMaxLine) {
+            const ssize_t n = ::recv(fd_, buffer, sizeof buffer, 0);
+            if (n > 0) {
+                line_.append(buffer, qsizetype(n));
+                continue;
+            }
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0 && WouldBlock())
+                return; // the rest comes later
+            drop();     // hung up, or failed
+            return;
+        }
+        const qsizetype end = line_.indexOf('\n');
+        if (end >= 0 && line_.left(end + 1) == kGrab) {
+            ::send(fd_, kTaken.constData(), std::size_t(kTaken.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+            grabAsked_();
+        }
+        drop();
+    }
+    void drop()
+    {
+        notifier_->setEnabled(false);
+        deleteLater();
+    }
+
+    int fd_;
+    std::function<void()> grabAsked_;
+    QSocketNotifier* notifier_;
+    QByteArray line_;
+};
 
 } // namespace
 
@@ -23,8 +199,11 @@ TSingleInstance::TSingleInstance(QObject* parent)
 
 TSingleInstance::~TSingleInstance()
 {
-    if (server_)
-        server_->close(); // removes the socket file
+    if (listenFd_ < 0)
+        return;
+    delete notifier_; // before its descriptor closes
+    ::close(listenFd_);
+    QFile::remove(path_);
 }
 
 QString TSingleInstance::SocketPath()
@@ -43,7 +222,7 @@ QString TSingleInstance::SocketPath()
 
 bool TSingleInstance::claimed() const
 {
-    return server_ && server_->isListening();
+    return listenFd_ >= 0;
 }
 
 bool TSingleInstance::claim()
@@ -51,69 +230,81 @@ bool TSingleInstance::claim()
     if (claimed())
         return true;
     const QString path = SocketPath();
+    sockaddr_un addr;
+    if (!AddressOf(path, addr))
+        return false;
     // Two starts at the same moment take turns here.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.tryLock(3000);
+    const TStartLock lock(path + QStringLiteral(".lock"), 3000);
     // Someone answers there already, or a program that ended left its socket.
-    // (Listening would silently replace a live socket: ask first.)
+    // (Binding would fail on the file, and removing a live socket would hide
+    // its program: ask first.)
     {
-        QLocalSocket probe;
-        probe.connectToServer(path);
-        if (probe.waitForConnected(1000)) {
-            probe.abort();
+        const TFd probe{ConnectTo(path, 1000)};
+        if (probe.fd >= 0)
             return false;
-        }
     }
-    QLocalServer::removeServer(path);
-    auto* server = new QLocalServer(this);
-    if (!server->listen(path)) {
-        delete server; // another start took it meanwhile
+    QFile::remove(path);
+    TFd server{::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)};
+    if (server.fd < 0)
+        return false;
+    if (::bind(server.fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0)
+        return false; // another start took it meanwhile
+    if (::listen(server.fd, 50) != 0) {
+        QFile::remove(path);
         return false;
     }
-    server_ = server;
-    connect(server_, &QLocalServer::newConnection, this, &TSingleInstance::serve);
+    listenFd_ = server.fd;
+    server.fd = -1;
+    path_ = path;
+    notifier_ = new QSocketNotifier(listenFd_, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &TSingleInstance::serve);
     return true;
 }
 
 void TSingleInstance::serve()
 {
-    while (QLocalSocket* peer = server_->nextPendingConnection()) {
-        connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-        // A peer that says nothing useful in time is dropped.
-        QTimer::singleShot(3000, peer, [peer] { peer->abort(); });
-        connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-            if (!peer->canReadLine()) {
-                if (peer->bytesAvailable() > 64)
-                    peer->abort();
-                return;
-            }
-            const QByteArray line = peer->readLine(64);
-            if (line == kGrab) {
-                peer->write(kTaken);
-                peer->flush();
-                QTimer::singleShot(0, this, [this] {
-                    if (onGrab)
-                        onGrab();
-                });
-            }
-            peer->disconnectFromServer();
+    for (;;) {
+        const int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0) {
+            if (errno == EINTR)
+                continue;
+            return; // all taken
+        }
+        new TPeer(fd, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (onGrab)
+                    onGrab();
+            });
         });
     }
 }
 
 bool TSingleInstance::askToGrab(int timeoutMs)
 {
-    QLocalSocket socket;
-    socket.connectToServer(SocketPath());
-    if (!socket.waitForConnected(timeoutMs))
+    QElapsedTimer clock;
+    clock.start();
+    const TFd socket{ConnectTo(SocketPath(), timeoutMs)};
+    if (socket.fd < 0)
         return false;
-    socket.write(kGrab);
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
-    while (!socket.canReadLine())
-        if (!socket.waitForReadyRead(timeoutMs))
+    for (qsizetype sent = 0; sent < kGrab.size();) {
+        const ssize_t n = ::send(socket.fd, kGrab.constData() + sent, std::size_t(kGrab.size() - sent), MSG_NOSIGNAL);
+        if (n > 0)
+            sent += n;
+        else if (!(n < 0 && (errno == EINTR || (WouldBlock() && WaitFor(socket.fd, POLLOUT, clock, timeoutMs)))))
             return false;
-    return socket.readLine(64) == kTaken;
+    }
+    QByteArray answer;
+    while (!answer.contains('\n')) {
+        if (answer.size() > kMaxLine)
+            return false;
+        char buffer[kMaxLine];
+        const ssize_t n = ::recv(socket.fd, buffer, sizeof buffer, 0);
+        if (n > 0)
+            answer.append(buffer, qsizetype(n));
+        else if (!(n < 0 && (errno == EINTR || (WouldBlock() && WaitFor(socket.fd, POLLIN, clock, timeoutMs)))))
+            return false; // hung up, failed or timed out
+    }
+    return answer.left(answer.indexOf('\n') + 1) == kTaken;
 }
 
 TStartMode ParseStartArguments(int argc, char** argv)

@@ -1,7 +1,9 @@
 // One Tintwell per desktop session can be asked to do things from outside:
 // `tintwell --grab` opens the zoom window of the running program instead of
 // starting a second one. The running program listens on a local socket in
-// the user's runtime folder, named after the display.
+// the user's runtime folder, named after the display. The socket is a plain
+// Unix stream socket watched by the event loop, so no networking library
+// is loaded at start.
 #pragma once
 
 #include <QObject>
@@ -9,7 +11,7 @@
 
 #include <functional>
 
-class QLocalServer;
+class QSocketNotifier;
 
 class TSingleInstance : public QObject {
     Q_OBJECT
@@ -35,7 +37,9 @@ public:
 
 private:
     void serve();
-    QLocalServer* server_ = nullptr;
+    int listenFd_ = -1;
+    QString path_;
+    QSocketNotifier* notifier_ = nullptr;
 };
 
 // What the command line asks for.

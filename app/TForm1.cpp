@@ -1,7 +1,8 @@
 #include "app/TForm1.h"
 
+#include "app/FirstPaint.h"
 #include "app/StartSettings.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "color/ColorArea.h"
 #include "color/ColorCopy.h"
 #include "grab/GrabPage.h"
@@ -215,7 +216,7 @@ void TForm1::FormCreate()
     Grab.GrabbedSelection = -1;
 
     // The test board (and the other pages hidden behind "Color Model") are
-    // built once the window is on screen: BuildHiddenPages below.
+    // built once the window is on screen and drawn: BuildHiddenPages below.
 
     Color.TrackerDragging = false;
     Color.ModelDragging = false;
@@ -234,11 +235,11 @@ void TForm1::FormCreate()
         if (StoreWasEmpty(SettingsValues)) {
             // Nothing stored yet: reading back would give exactly the queued
             // values, in this order. The write itself (flushed to disk) waits
-            // until the window is on screen.
+            // until the window is on screen and drawn.
             SettingsValues.clear();
             for (const auto& pair : mRegistry1.PendingValues)
                 SettingsValues.append(pair.second);
-            QTimer::singleShot(0, this, [this] { mRegistry1.WriteValues(); });
+            RunAfterFirstPaint(this, [this] { mRegistry1.WriteValues(); });
         } else {
             mRegistry1.WriteValues();
             SettingsValues.clear();
@@ -303,7 +304,7 @@ void TForm1::FormCreate()
     Pal.PaletteSaved = Pal.PaletteOnFile;
     QDir().mkpath(ExportFolder);
     RepaintPaletteView();
-    QTimer::singleShot(0, this, &TForm1::BuildHiddenPages);
+    RunAfterFirstPaint(this, [this] { BuildHiddenPages(); });
 
     if (!deferredError.isEmpty())
         QTimer::singleShot(0, this, [deferredError] {
@@ -314,7 +315,8 @@ void TForm1::FormCreate()
 // The pages behind the "Color Model" tab are not needed for the first paint:
 // they are built, with their start-up state (the test board's sample text
 // and drawing, the list of swatch libraries and the first library), right
-// after the window has been shown.
+// after the window has been drawn for the first time, or at once when the
+// user turns to one of them first.
 void TForm1::BuildHiddenPages()
 {
     if (grabPage)

@@ -6,7 +6,7 @@
 // be no slower than a move.
 #include "app/TForm1.h"
 #include "color/ColorArea.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QMouseEvent>

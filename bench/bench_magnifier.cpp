@@ -5,7 +5,7 @@
 //   tests/support/with-xvfb.sh build/bench/bench_magnifier
 #include "app/AppSetup.h"
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "grab/GrabPage.h"
 #include "grab/Magnifier.h"
 #include "grab/ZoomWindow.h"

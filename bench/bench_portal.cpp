@@ -6,7 +6,7 @@
 //   scripts/bench-portal.sh   (brings up headless sway with the portal)
 #include "app/AppSetup.h"
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "grab/GrabPage.h"
 #include "grab/StillScreen.h"
 #include "grab/ZoomWindow.h"

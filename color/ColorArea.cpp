@@ -1,6 +1,6 @@
 #include "color/ColorArea.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "platform/Services.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "color/ColorCopy.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "platform/Services.h"
 
 #include <QAbstractSpinBox>

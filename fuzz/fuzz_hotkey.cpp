@@ -1,6 +1,6 @@
 // Hot-key texts as stored in the settings: any text parses to a value or
 // to 0, and every value's text parses back to that value.
-#include "grab/HotKeyManager.h"
+#include "grab/HotKeyText.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 // reads it, so inputs of any length go through the reader's limit too.
 #include "app/StartSettings.h"
 #include "app/TmRegistry.h"
-#include "grab/HotKeyManager.h"
+#include "grab/HotKeyText.h"
 
 #include <QDir>
 #include <QFile>

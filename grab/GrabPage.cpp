@@ -1,6 +1,6 @@
 #include "grab/GrabPage.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "grab/Magnifier.h"
 #include "grab/ZoomWindow.h"
 #include "platform/Services.h"

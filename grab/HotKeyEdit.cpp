@@ -1,6 +1,7 @@
 #include "grab/HotKeyEdit.h"
 
 #include "platform/GlobalKeys.h"
+#include "platform/KeySymbols.h"
 #include "platform/KeyTable.h"
 
 #include <QContextMenuEvent>

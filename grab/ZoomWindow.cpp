@@ -1,6 +1,6 @@
 #include "grab/ZoomWindow.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "color/ColorCopy.h"
 #include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"

@@ -1,6 +1,6 @@
 #include "help/HelpMenu.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "help/AboutTintwell.h"
 #include "help/HintHelp.h"
 #include "platform/Services.h"

@@ -1,6 +1,6 @@
 #include "help/HintHelp.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 
 #include <QFrame>
 #include <QLabel>

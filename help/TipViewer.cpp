@@ -1,6 +1,6 @@
 #include "help/TipViewer.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

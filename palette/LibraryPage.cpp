@@ -1,7 +1,7 @@
 #include "palette/LibraryPage.h"
 
-#include "app/Widgets.h"
 #include "palette/PalettePage.h"
+#include "widgets/Widgets.h"
 #include "platform/Services.h"
 
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
 #include "palette/NameDialogs.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "palette/PaletteFiles.h"
 #include "platform/Services.h"
 

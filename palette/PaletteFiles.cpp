@@ -1,6 +1,6 @@
 #include "palette/PaletteFiles.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "palette/NameDialogs.h"
 #include "palette/PaletteFormats.h"
 #include "palette/PaletteRescue.h"

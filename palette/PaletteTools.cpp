@@ -1,6 +1,6 @@
 #include "palette/PaletteTools.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "palette/PaletteExport.h"
 #include "palette/PaletteFormats.h"
 #include "platform/AtomicFile.h"

@@ -1,6 +1,6 @@
 #include "platform/GlobalKeys.h"
 
-#include "platform/KeyTable.h"
+#include "platform/KeySymbols.h"
 #include "platform/X11Connection.h"
 
 #include <QAbstractNativeEventFilter>

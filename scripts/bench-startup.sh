@@ -56,7 +56,7 @@ awk '
                    name, n[name], median(map, name, n[name]), median(rss, name, n[name]) / 1024, median(cpu, name, n[name])
             m[name] = median(map, name, n[name])
         }
-        if (m["minimal"] > 0) printf "ratio tintwell/minimal: %.2f (goal <= 1.5)\n", m["tintwell"] / m["minimal"]
+        if (m["minimal"] > 0) printf "ratio tintwell/minimal: %.2f (goal <= 1.2)\n", m["tintwell"] / m["minimal"]
         if (m["min+label"] > 0) printf "ratio tintwell/minimal with one label: %.2f\n", m["tintwell"] / m["min+label"]
     }' "$TINTWELL_TEST_WORK/results"
 INNER

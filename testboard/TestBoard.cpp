@@ -3,7 +3,7 @@
 #include "testboard/FontNameBox.h"
 
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "testboard/Drawing.h"
 #include "testboard/Shape.h"
 

@@ -1,6 +1,13 @@
 // Test entry shared by the test programs: a QApplication on a predictable
-// platform, with a private runtime and configuration folder.
+// platform, with a private runtime and configuration folder. The programs of
+// the rules have no widgets: a QGuiApplication there.
+#ifdef QT_WIDGETS_LIB
 #include <QApplication>
+using TTestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TTestApplication = QGuiApplication;
+#endif
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -30,6 +37,6 @@ int main(int argc, char** argv)
     setenv("XDG_DATA_HOME", (root + "/data").constData(), 1);
 
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    TTestApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

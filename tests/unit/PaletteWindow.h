@@ -10,7 +10,7 @@
 #include "palette/PalettePage.h"
 #include "support/FormFixture.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 // role, and the colour boxes describe the colour they show. Read through
 // Qt's accessibility interfaces, after real changes.
 #include "ZoomFixture.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "color/ColorArea.h"
 #include "help/TipViewer.h"
 

@@ -1,7 +1,7 @@
 // Every place that adds with a double click adds the colour it shows to the
 // open palette, through the palette's one add command.
 #include "app/TForm1.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "color/ColorArea.h"
 #include "grab/GrabPage.h"
 #include "palette/PaletteFiles.h"

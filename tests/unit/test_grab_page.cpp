@@ -1,7 +1,7 @@
 // The "Grab Colors" page: the grid of grabbed colours, picking one, Clear
 // All, Add all, and Start running the zoom window over the hidden main window.
 #include "ZoomFixture.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"
 #include "grab/Magnifier.h"

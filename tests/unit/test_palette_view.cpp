@@ -3,7 +3,7 @@
 // deleting, the size choice and scrolling.
 #include "PaletteWindow.h"
 
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "grab/GrabPage.h"
 #include "palette/LibraryPage.h"
 

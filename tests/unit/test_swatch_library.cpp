@@ -1,6 +1,6 @@
 // Swatch libraries: listing, layout and picking rules, the libraries shipped
 // with the program, and the "Swatch Library" page on the main window.
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "palette/LibraryPage.h"
 #include "palette/SwatchLibrary.h"
 #include "support/FormFixture.h"

@@ -7,7 +7,7 @@
 #include "testboard/Shape.h"
 #include "testboard/FontNameBox.h"
 #include "testboard/TestBoard.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

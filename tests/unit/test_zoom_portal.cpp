@@ -8,7 +8,7 @@
 #include "grab/StillScreen.h"
 #include "grab/WindowKeys.h"
 #include "grab/Magnifier.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>

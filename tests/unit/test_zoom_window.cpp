@@ -2,7 +2,7 @@
 // magnifier's arithmetic, freezing and grabbing by hot key and by click, the
 // hot-key fields and what closing hands over.
 #include "ZoomFixture.h"
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 #include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"
 #include "grab/Magnifier.h"

@@ -1,4 +1,4 @@
-#include "app/Widgets.h"
+#include "widgets/Widgets.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
