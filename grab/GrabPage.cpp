@@ -1,7 +1,6 @@
 #include "grab/GrabPage.h"
 
 #include "widgets/Widgets.h"
-#include "grab/Magnifier.h"
 #include "grab/ZoomWindow.h"
 #include "platform/Services.h"
 
@@ -43,7 +42,11 @@ TGrabPage::TGrabPage(TGrabState& grab, THooks hooks, QWidget& window, QWidget* p
     connect(ImageButton1, &TImageButton::clicked, this, &TGrabPage::ImageButton1Click);
     connect(ImageButton2, &TImageButton::clicked, this, &TGrabPage::ImageButton2Click);
     connect(ImageButton3, &TImageButton::clicked, this, &TGrabPage::ImageButton3Click);
-    Color_grabbed->onPaint = [this](QPainter& p, const QRect&) { paintCells(p); };
+    Color_grabbed->onPaint = [this](QPainter& p, const QRect& exposed) {
+        if (grab_.GrabbedColors.empty())
+            grab_.GrabbedSelection = -1;
+        TGrabState::Grid.Paint(p, grab_.GrabbedColors, grab_.GrabbedSelection, exposed);
+    };
     Color_grabbed->onMouseDown = [this](Qt::MouseButton, QPoint pos) { Color_grabbedMouseDown(pos); };
     Color_grabbed->onMouseUp = [this](Qt::MouseButton, QPoint) { Color_grabbedMouseUp(); };
     Color_grabbed->onDblClick = [this] { Color_grabbedDblClick(); };
@@ -98,36 +101,13 @@ void TGrabPage::Color_grabbedPaint()
 {
     if (grab_.GrabbedColors.empty())
         grab_.GrabbedSelection = -1;
-    Color_grabbed->resize(GrabbedViewWidth, CellViewHeight(int(grab_.GrabbedColors.size()), GrabbedViewWidth));
+    Color_grabbed->resize(GrabbedViewWidth, TGrabState::Grid.ViewHeight(grab_.GrabbedColors.size()));
     Color_grabbed->update();
-}
-
-void TGrabPage::paintCells(QPainter& p)
-{
-    if (grab_.GrabbedColors.empty()) {
-        grab_.GrabbedSelection = -1;
-        return;
-    }
-    for (int i = 0; i < int(grab_.GrabbedColors.size()); ++i) {
-        const TSwatch& s = grab_.GrabbedColors[size_t(i)];
-        if (i == grab_.GrabbedSelection)
-            p.setPen(QPen(QColor(250, 250, 250), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        else
-            p.setPen(QPen(QColor(80, 80, 80), 1));
-        p.setBrush(QColor(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF));
-        p.drawRect(s.Left, s.Top, 28, 28); // 29 x 29 with its outline
-    }
 }
 
 int TGrabPage::GrabbedColorAt(QPoint pos) const
 {
-    int hit = -1;
-    for (int i = 0; i < int(grab_.GrabbedColors.size()); ++i) {
-        const TSwatch& s = grab_.GrabbedColors[size_t(i)];
-        if (s.Left < pos.x() && pos.x() < s.Left + 29 && s.Top < pos.y() && pos.y() < s.Top + 29)
-            hit = i;
-    }
-    return hit;
+    return TGrabState::Grid.HitTest(grab_.GrabbedColors, pos);
 }
 
 void TGrabPage::Color_grabbedMouseDown(QPoint pos)

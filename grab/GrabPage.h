@@ -12,7 +12,6 @@
 #include <vector>
 
 class QLabel;
-class QPainter;
 class QWidget;
 class TImageButton;
 class TPaintBox;
@@ -21,7 +20,7 @@ class TScrollBox;
 class TGrabPage : public QObject {
     Q_OBJECT
 public:
-    static constexpr int GrabbedViewWidth = 232; // 7 cells of 30 pixels a row
+    static constexpr int GrabbedViewWidth = TGrabState::Grid.viewWidth; // 7 cells of 30 pixels a row
 
     // What the page asks of the rest of the window.
     struct THooks {
@@ -64,7 +63,6 @@ public:
     Tgrab_color::THooks ZoomHooks();
 
 private:
-    void paintCells(QPainter& p);
     TGrabState& grab_;
     THooks hooks_;
     QWidget& window_;

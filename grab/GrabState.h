@@ -8,6 +8,9 @@
 #include <vector>
 
 struct TGrabState {
+    // Their cells in the list on the "Grab Colors" page: 30 pixels, seven a row.
+    static constexpr TSwatchGrid Grid{30, 30, 232};
+
     std::vector<TSwatch> GrabbedColors;
     int GrabbedSelection = -1;
     TRgbColor SampledColor{0, 0, 0}; // last colour the zoom window sampled; lasts for the run

@@ -3,6 +3,7 @@
 #include "color/ColorConv.h"
 
 #include <algorithm>
+#include <vector>
 
 TMagnifierStep MagnifierStep(int zoom, QSize picture, QPoint pointer, QSize desktop)
 {
@@ -82,19 +83,4 @@ void DrawCrosshair(QImage& picture, QPoint centre)
     if (cx >= 0 && cx < w)
         for (int y = std::max(0, cy - h / 4); y < std::min(h, cy + h / 4); ++y)
             reinterpret_cast<QRgb*>(picture.scanLine(y))[cx] = black;
-}
-
-void LayoutCells(std::vector<TSwatch>& cells, int viewWidth)
-{
-    const int perRow = std::max(1, viewWidth / 30);
-    for (size_t i = 0; i < cells.size(); ++i) {
-        cells[i].Left = 30 * int(i % size_t(perRow)) + 1;
-        cells[i].Top = 30 * int(i / size_t(perRow));
-    }
-}
-
-int CellViewHeight(int count, int viewWidth)
-{
-    const int perRow = std::max(1, viewWidth / 30);
-    return (count / perRow + 1) * 30;
 }

@@ -3,14 +3,10 @@
 // under the pointer is read, and where the crosshair goes.
 #pragma once
 
-#include "palette/PaletteModel.h"
-
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-
-#include <vector>
 
 struct TMagnifierStep {
     int d = 0;      // 4 x (zoom position + 1)
@@ -52,9 +48,3 @@ struct TMagnifierFrame {
     }
     void forget() { *this = TMagnifierFrame(); }
 };
-
-// Places a list of cells of 30 x 30 pixels in rows of (view width / 30) cells:
-// Left = 30 x column + 1, Top = 30 x row.
-void LayoutCells(std::vector<TSwatch>& cells, int viewWidth);
-// Height of a view of 30-pixel cells: one row more than the full rows.
-int CellViewHeight(int count, int viewWidth);

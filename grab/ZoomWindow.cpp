@@ -2,7 +2,6 @@
 
 #include "widgets/Widgets.h"
 #include "color/ColorCopy.h"
-#include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"
 #include "grab/Magnifier.h"
 #include "grab/StillScreen.h"
@@ -214,12 +213,8 @@ void Tgrab_color::buildControls()
         p.setBrush(Qt::NoBrush);
         p.drawRect(from_grabColor->rect().adjusted(0, 0, -1, -1));
     };
-    paint_gbColors->onPaint = [this](QPainter& p, const QRect&) {
-        p.setPen(QColor(80, 80, 80));
-        for (const TSwatch& s : ZoomColors) {
-            p.setBrush(QColor(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF));
-            p.drawRect(s.Left, s.Top, 27, 27); // 28 x 28 with its frame
-        }
+    paint_gbColors->onPaint = [this](QPainter& p, const QRect& exposed) {
+        ZoomGrid().Paint(p, ZoomColors, -1, exposed);
     };
     Image1->onPaint = [this](QPainter& p, const QRect&) {
         if (!LivePicture.isNull())
@@ -518,15 +513,20 @@ void Tgrab_color::GrabSampledColor()
     s.Green = c.Green;
     s.Blue = c.Blue;
     ZoomColors.push_back(s);
-    LayoutCells(ZoomColors, paint_gbColors->width());
+    ZoomGrid().Layout(ZoomColors);
     paint_gbColorsPaint();
     JvScrollBox1->scrollToEnd();
     hooks_.colorGrabbed();
 }
 
+TSwatchGrid Tgrab_color::ZoomGrid() const
+{
+    return {30, 30, paint_gbColors->width(), 2};
+}
+
 void Tgrab_color::paint_gbColorsPaint()
 {
-    paint_gbColors->resize(paint_gbColors->width(), CellViewHeight(int(ZoomColors.size()), paint_gbColors->width()));
+    paint_gbColors->resize(paint_gbColors->width(), ZoomGrid().ViewHeight(ZoomColors.size()));
     paint_gbColors->update();
 }
 
@@ -583,7 +583,7 @@ void Tgrab_color::FormClose()
         s.Blue = z.Blue;
         grab_.GrabbedColors.push_back(s);
     }
-    LayoutCells(grab_.GrabbedColors, TGrabPage::GrabbedViewWidth);
+    TGrabState::Grid.Layout(grab_.GrabbedColors);
     hooks_.storeSettings({{QStringLiteral("zoomHotkey"), KeyText(HotKey1->value())},
                           {QStringLiteral("grabHotkey"), KeyText(HotKey2->value())}});
     mainWindow_.show();

@@ -11,6 +11,7 @@
 #include "grab/HotKeyManager.h"
 #include "grab/Magnifier.h"
 #include "palette/PaletteModel.h"
+#include "palette/SwatchGrid.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -144,6 +145,8 @@ private:
     void stillButtonClick();
     void pickColor();
     void endStill();
+    // ZoomColors' cells: 30 pixels apart, drawn 28 pixels square, none selected.
+    TSwatchGrid ZoomGrid() const;
 
     TGrabState& grab_;
     THooks hooks_;

@@ -1,8 +1,8 @@
 #include "palette/LibraryPage.h"
 
-#include "palette/PalettePage.h"
 #include "widgets/Widgets.h"
 #include "platform/Services.h"
+#include "widgets/SizeChoice.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -37,25 +37,20 @@ TLibraryPage::TLibraryPage(QObject* parent, TLibraryState& library, THooks hooks
     auto* sizeLabel = new QLabel(QStringLiteral("Swatch size :"), page);
     sizeLabel->setObjectName("label_swatchSize");
     sizeLabel->setGeometry(8, 241, 72, 18);
-    lb_large = new QRadioButton(QStringLiteral("large"), page);
-    NameControl(lb_large, "lb_large", QStringLiteral("large"));
-    lb_large->setGeometry(82, 240, 58, 20);
-    lb_medium = new QRadioButton(QStringLiteral("medium"), page);
-    NameControl(lb_medium, "lb_medium", QStringLiteral("medium"));
-    lb_medium->setGeometry(140, 240, 70, 20);
-    lb_medium->setChecked(true);
-    lb_small = new QRadioButton(QStringLiteral("small"), page);
-    NameControl(lb_small, "lb_small", QStringLiteral("small"));
-    lb_small->setGeometry(212, 240, 60, 20);
+    sizeChoice = new TSizeChoice(page, {"lb_large", {82, 240, 58, 20}}, {"lb_medium", {140, 240, 70, 20}},
+                                 {"lb_small", {212, 240, 60, 20}});
+    lb_large = sizeChoice->large;
+    lb_medium = sizeChoice->medium;
+    lb_small = sizeChoice->small;
 
     connect(combo_lab, &QComboBox::currentIndexChanged, this, [this](int) { combo_labPropertiesChange(); });
     // The drop-down list has no signal of its own for closing.
     combo_lab->view()->window()->installEventFilter(this);
-    connect(lb_large, &QRadioButton::clicked, this, &TLibraryPage::lb_largeClick);
-    connect(lb_medium, &QRadioButton::clicked, this, &TLibraryPage::lb_mediumClick);
-    connect(lb_small, &QRadioButton::clicked, this, &TLibraryPage::lb_smallClick);
+    connect(sizeChoice, &TSizeChoice::changed, this, &TLibraryPage::SizeChanged);
 
-    libraryPalette->onPaint = [this](QPainter& p, const QRect&) { DrawLibrary(p); };
+    libraryPalette->onPaint = [this](QPainter& p, const QRect& exposed) {
+        Grid().Paint(p, library_.LibrarySwatches, library_.LibrarySelectedSwatch, exposed);
+    };
     libraryPalette->onMouseDown = [this](Qt::MouseButton b, QPoint p) { libraryPaletteMouseDown(b, p); };
     libraryPalette->onMouseUp = [this](Qt::MouseButton, QPoint) { libraryPaletteMouseUp(); };
     libraryPalette->onDblClick = [this] { libraryPaletteDblClick(); };
@@ -75,7 +70,12 @@ QString TLibraryPage::LibraryFolder() const
 
 TSwatchSize TLibraryPage::SizeChoice() const
 {
-    return SizeChoiceOf(lb_large, lb_medium);
+    return sizeChoice->Size();
+}
+
+TSwatchGrid TLibraryPage::Grid() const
+{
+    return SwatchLibrary::LibraryGrid(LibrarySwatchWidth);
 }
 
 void TLibraryPage::StartUp()
@@ -130,37 +130,15 @@ void TLibraryPage::ApplyLibrarySwatchSize()
 
 void TLibraryPage::LayoutLibrary()
 {
-    SwatchLibrary::LayoutLibrary(library_.LibrarySwatches, LibrarySwatchWidth);
+    Grid().Layout(library_.LibrarySwatches);
 }
 
 void TLibraryPage::libraryPalettePaint()
 {
     if (library_.LibrarySwatchCount() == 0)
         library_.LibrarySelectedSwatch = -1;
-    libraryPalette->resize(SwatchLibrary::ViewWidth,
-                           SwatchLibrary::LibraryViewHeight(library_.LibrarySwatchCount(), LibrarySwatchHeight));
+    libraryPalette->resize(SwatchLibrary::ViewWidth, Grid().ViewHeight(library_.LibrarySwatches.size()));
     libraryPalette->update();
-}
-
-void TLibraryPage::DrawLibrary(QPainter& p) const
-{
-    // Each cell covers (c - 1) x (c - 1) pixels from its corner: a border
-    // line around the colour, and a 1-pixel gap to the next cell. The
-    // selected cell's border is a 3-pixel white line centred on that border.
-    const int c = LibrarySwatchWidth;
-    const QColor border(80, 80, 80);
-    const QColor selectedBorder(255, 255, 255);
-    for (int i = 0; i < library_.LibrarySwatchCount(); ++i) {
-        const TSwatch& s = library_.LibrarySwatches[std::size_t(i)];
-        const QColor fill(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF);
-        if (i == library_.LibrarySelectedSwatch) {
-            p.fillRect(s.Left - 1, s.Top - 1, c + 1, c + 1, selectedBorder);
-            p.fillRect(s.Left + 2, s.Top + 2, c - 5, c - 5, fill);
-        } else {
-            p.fillRect(s.Left, s.Top, c - 1, c - 1, border);
-            p.fillRect(s.Left + 1, s.Top + 1, c - 3, c - 3, fill);
-        }
-    }
 }
 
 void TLibraryPage::combo_labPropertiesChange()
@@ -173,7 +151,7 @@ void TLibraryPage::combo_labPropertiesCloseUp()
     libraryPalettePaint();
 }
 
-void TLibraryPage::SizeChoiceClick()
+void TLibraryPage::SizeChanged()
 {
     ApplyLibrarySwatchSize();
     LayoutLibrary();
@@ -182,7 +160,7 @@ void TLibraryPage::SizeChoiceClick()
 
 void TLibraryPage::libraryPaletteMouseDown(Qt::MouseButton, QPoint p)
 {
-    const int hit = SwatchLibrary::HitSwatch(library_.LibrarySwatches, LibrarySwatchWidth, p);
+    const int hit = Grid().HitTest(library_.LibrarySwatches, p);
     if (hit < 0)
         return;
     library_.LibrarySelectedSwatch = hit;

@@ -13,12 +13,13 @@
 #include <functional>
 
 class QComboBox;
-class QPainter;
 class QPoint;
 class QRadioButton;
 class QWidget;
 class TPaintBox;
 class TScrollBox;
+class TSizeChoice;
+struct TSwatchGrid;
 
 class TLibraryPage : public QObject {
     Q_OBJECT
@@ -35,6 +36,8 @@ public:
     QComboBox* combo_lab = nullptr;
     TScrollBox* JvScrollBox3 = nullptr;
     TPaintBox* libraryPalette = nullptr;
+    TSizeChoice* sizeChoice = nullptr;
+    // Its buttons.
     QRadioButton* lb_large = nullptr;
     QRadioButton* lb_medium = nullptr;
     QRadioButton* lb_small = nullptr;
@@ -55,15 +58,14 @@ public:
 
     void combo_labPropertiesChange();
     void combo_labPropertiesCloseUp();
-    void lb_largeClick() { SizeChoiceClick(); }
-    void lb_mediumClick() { SizeChoiceClick(); }
-    void lb_smallClick() { SizeChoiceClick(); }
     void libraryPaletteMouseDown(Qt::MouseButton button, QPoint p);
     void libraryPaletteMouseUp();
     void libraryPaletteDblClick();
 
     // The size choice of the radio buttons.
     TSwatchSize SizeChoice() const;
+    // The view's grid at the current cell size.
+    TSwatchGrid Grid() const;
     // The folder the libraries are read from.
     QString LibraryFolder() const;
 
@@ -71,8 +73,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void SizeChoiceClick();
-    void DrawLibrary(QPainter& painter) const;
+    // The size choice changed: lay the library out at the new size.
+    void SizeChanged();
 
     TLibraryState& library_;
     THooks hooks_;

@@ -262,38 +262,6 @@ QString FilePath(const QString& folder, const QString& name, const QString& suff
 
 } // namespace SwatchFile
 
-namespace SwatchGrid {
-
-std::int32_t HitTest(const std::vector<TSwatch>& swatches, std::int32_t width, std::int32_t height,
-                     std::int32_t x, std::int32_t y)
-{
-    // Top < y < Top + height - 1, so only cells with y - height + 1 < Top < y.
-    const std::int64_t lowTop = std::int64_t(y) - height + 1;
-    const auto first = std::partition_point(swatches.begin(), swatches.end(),
-                                            [&](const TSwatch& s) { return s.Top <= lowTop; });
-    const auto last = std::partition_point(first, swatches.end(), [&](const TSwatch& s) { return s.Top < y; });
-    for (auto it = first; it != last; ++it)
-        if (it->Left < x && std::int64_t(x) < std::int64_t(it->Left) + width - 1 && it->Top < y
-            && std::int64_t(y) < std::int64_t(it->Top) + height - 1)
-            return std::int32_t(it - swatches.begin());
-    return -1;
-}
-
-std::pair<std::size_t, std::size_t> RowsBetween(const std::vector<TSwatch>& swatches, std::int32_t height,
-                                                std::int32_t y0, std::int32_t y1)
-{
-    // A cell covers rows Top .. Top + height - 2; a selected one's ring one
-    // more on each side: Top - 1 .. Top + height - 1.
-    const auto first = std::partition_point(swatches.begin(), swatches.end(), [&](const TSwatch& s) {
-        return std::int64_t(s.Top) + height - 1 < y0;
-    });
-    const auto last = std::partition_point(first, swatches.end(),
-                                           [&](const TSwatch& s) { return std::int64_t(s.Top) - 1 <= y1; });
-    return {std::size_t(first - swatches.begin()), std::size_t(last - swatches.begin())};
-}
-
-} // namespace SwatchGrid
-
 bool IsUsablePaletteName(const QString& name)
 {
     if (name.isEmpty() || name.startsWith('.'))
@@ -321,20 +289,6 @@ bool SamePaletteName(const QString& a, const QString& b)
 void TPaletteModel::ApplySwatchSize(TSwatchSize size)
 {
     SwatchWidth = SwatchHeight = SwatchPixels(size);
-}
-
-void TPaletteModel::LayoutPalette()
-{
-    const std::int32_t perRow = SwatchesPerRow();
-    for (std::size_t i = 0; i < Palette.size(); ++i) {
-        Palette[i].Left = std::int32_t(1 + SwatchWidth * std::int64_t(i % perRow));
-        Palette[i].Top = std::int32_t(SwatchHeight * std::int64_t(i / perRow));
-    }
-}
-
-std::int32_t TPaletteModel::PaletteViewHeight() const
-{
-    return (SwatchCount() / SwatchesPerRow() + 1) * SwatchHeight;
 }
 
 QString TPaletteModel::PaletteFilePath(const QString& name) const

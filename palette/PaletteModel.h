@@ -5,29 +5,16 @@
 // an empty file. Values outside 0..255 are kept exactly as read.
 #pragma once
 
+#include "palette/Swatch.h"
+#include "palette/SwatchGrid.h"
+
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
-#include <utility>
 #include <vector>
-
-struct TSwatch {
-    std::int32_t Red = 0;
-    std::int32_t Green = 0;
-    std::int32_t Blue = 0;
-    std::int32_t Left = 0;
-    std::int32_t Top = 0;
-};
-
-enum class TSwatchSize { Large, Medium, Small };
-
-constexpr int SwatchPixels(TSwatchSize size)
-{
-    return size == TSwatchSize::Large ? 40 : size == TSwatchSize::Medium ? 30 : 20;
-}
 
 // Outcome of a file operation; `error` is the text shown to the user.
 struct TFileResult {
@@ -71,20 +58,6 @@ QStringList List(const QString& folder, const QString& suffix);
 QString FilePath(const QString& folder, const QString& name, const QString& suffix);
 } // namespace SwatchFile
 
-// Finding cells in a grid laid out row by row (Top never decreases along the
-// array), without walking the whole array.
-namespace SwatchGrid {
-// Index of the swatch whose cell holds the point strictly inside its
-// outline: Left < x < Left + width - 1 and Top < y < Top + height - 1.
-// -1 when no cell does.
-std::int32_t HitTest(const std::vector<TSwatch>& swatches, std::int32_t width, std::int32_t height,
-                     std::int32_t x, std::int32_t y);
-// Indexes [first, last) of the swatches whose cells, including the ring a
-// selected cell draws one pixel outside itself, reach into rows y0..y1.
-std::pair<std::size_t, std::size_t> RowsBetween(const std::vector<TSwatch>& swatches, std::int32_t height,
-                                                std::int32_t y0, std::int32_t y1);
-} // namespace SwatchGrid
-
 // A palette name is the name of its file: not empty, not starting with a
 // dot (the file would be hidden and not listed), and without path
 // separators, control characters, or the invisible marks that change the
@@ -118,14 +91,13 @@ public:
     std::int32_t SwatchCount() const { return std::int32_t(Palette.size()); }
 
     void ApplySwatchSize(TSwatchSize size);
-    std::int32_t SwatchesPerRow() const { return ViewWidth / SwatchWidth; }
-    void LayoutPalette();
-    std::int32_t PaletteViewHeight() const;
+    // The palette view's grid at the current cell size.
+    TSwatchGrid Grid() const { return {SwatchWidth, SwatchHeight, ViewWidth}; }
+    std::int32_t SwatchesPerRow() const { return Grid().Columns(); }
+    void LayoutPalette() { Grid().Layout(Palette); }
+    std::int32_t PaletteViewHeight() const { return Grid().ViewHeight(Palette.size()); }
     // The swatch under a point of the view, -1 for none.
-    std::int32_t SwatchAt(std::int32_t x, std::int32_t y) const
-    {
-        return SwatchGrid::HitTest(Palette, SwatchWidth, SwatchHeight, x, y);
-    }
+    std::int32_t SwatchAt(std::int32_t x, std::int32_t y) const { return Grid().HitTest(Palette, QPoint(x, y)); }
 
     QString PaletteFilePath(const QString& name) const;
     // Writes Palette to PaletteFolder/<name>.dat, replacing the old file

@@ -2,18 +2,12 @@
 
 #include "widgets/Widgets.h"
 #include "platform/Services.h"
+#include "widgets/SizeChoice.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
-
-namespace {
-
-const QColor kOutline(80, 80, 80);
-const QColor kSelectedRing(250, 250, 250);
-
-} // namespace
 
 TPalettePage::TPalettePage(QObject* parent, TPaletteModel& pal, THooks hooks, QWidget* page)
     : QObject(parent)
@@ -44,20 +38,15 @@ TPalettePage::TPalettePage(QObject* parent, TPaletteModel& pal, THooks hooks, QW
     auto* sizeLabel = new QLabel(QStringLiteral("Palette size :"), page);
     sizeLabel->setObjectName("label_paletteSize");
     sizeLabel->setGeometry(10, 189, 75, 18);
-    check_large = new QRadioButton(QStringLiteral("large"), page);
-    NameControl(check_large, "check_large", QStringLiteral("large"));
-    check_large->setGeometry(88, 188, 60, 20);
-    check_medium = new QRadioButton(QStringLiteral("medium"), page);
-    NameControl(check_medium, "check_medium", QStringLiteral("medium"));
-    check_medium->setGeometry(148, 188, 70, 20);
-    check_medium->setChecked(true);
-    check_small = new QRadioButton(QStringLiteral("small"), page);
-    NameControl(check_small, "check_small", QStringLiteral("small"));
-    check_small->setGeometry(222, 188, 60, 20);
+    sizeChoice = new TSizeChoice(page, {"check_large", {88, 188, 60, 20}}, {"check_medium", {148, 188, 70, 20}},
+                                 {"check_small", {222, 188, 60, 20}});
+    check_large = sizeChoice->large;
+    check_medium = sizeChoice->medium;
+    check_small = sizeChoice->small;
 
     Color_myPalette->onPaint = [this](QPainter& p, const QRect& exposed) {
         const TPaletteModel& pal = pal_;
-        LastPaintedCells = PaintSwatches(p, pal.Palette, pal.SwatchWidth, pal.SwatchHeight, pal.SelectedSwatch, exposed);
+        LastPaintedCells = pal.Grid().Paint(p, pal.Palette, pal.SelectedSwatch, exposed);
     };
     Color_myPalette->onMouseDown = [this](Qt::MouseButton button, QPoint at) { Color_myPaletteMouseDown(button, at); };
     Color_myPalette->onMouseUp = [this](Qt::MouseButton, QPoint) { Color_myPaletteMouseUp(); };
@@ -69,32 +58,12 @@ TPalettePage::TPalettePage(QObject* parent, TPaletteModel& pal, THooks hooks, QW
     // Watch acts when the button goes down, with any mouse button.
     b_ppWatch->installEventFilter(this);
 
-    connect(check_large, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            check_largeClick();
-    });
-    connect(check_medium, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            check_mediumClick();
-    });
-    connect(check_small, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            check_smallClick();
-    });
-}
-
-TSwatchSize SizeChoiceOf(const QRadioButton* large, const QRadioButton* medium)
-{
-    if (large->isChecked())
-        return TSwatchSize::Large;
-    if (medium->isChecked())
-        return TSwatchSize::Medium;
-    return TSwatchSize::Small;
+    connect(sizeChoice, &TSizeChoice::changed, this, &TPalettePage::SizeChanged);
 }
 
 TSwatchSize TPalettePage::SizeChoice() const
 {
-    return SizeChoiceOf(check_large, check_medium);
+    return sizeChoice->Size();
 }
 
 void TPalettePage::ApplySwatchSize()
@@ -113,29 +82,6 @@ bool TPalettePage::HasSelection() const
 {
     const TPaletteModel& pal = pal_;
     return pal.SelectedSwatch >= 0 && pal.SelectedSwatch < pal.SwatchCount();
-}
-
-int TPalettePage::PaintSwatches(QPainter& p, const std::vector<TSwatch>& swatches, int width, int height,
-                                int selected, const QRect& exposed)
-{
-    const auto [first, last] = SwatchGrid::RowsBetween(swatches, height, exposed.top(), exposed.bottom());
-    int drawn = 0;
-    for (std::size_t i = first; i < last; ++i) {
-        const TSwatch& s = swatches[i];
-        if (std::int64_t(s.Left) + width - 1 < exposed.left() || std::int64_t(s.Left) - 1 > exposed.right())
-            continue;
-        const QColor fill(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF);
-        // The cell covers Left .. Left + width - 2 (and the same downwards).
-        if (std::int64_t(i) == selected) {
-            p.fillRect(s.Left - 1, s.Top - 1, width + 1, height + 1, kSelectedRing);
-            p.fillRect(s.Left + 2, s.Top + 2, width - 5, height - 5, fill);
-        } else {
-            p.fillRect(s.Left, s.Top, width - 1, height - 1, kOutline);
-            p.fillRect(s.Left + 1, s.Top + 1, width - 3, height - 3, fill);
-        }
-        ++drawn;
-    }
-    return drawn;
 }
 
 // Repaint: sets the view's height and has the visible part drawn again.

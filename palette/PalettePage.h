@@ -9,16 +9,12 @@
 
 #include <functional>
 
-class QPainter;
 class QRadioButton;
-class QRect;
 class QWidget;
 class TImageButton;
 class TPaintBox;
 class TScrollBox;
-
-// The cell size a "large" / "medium" / "small" choice of radio buttons names.
-TSwatchSize SizeChoiceOf(const QRadioButton* large, const QRadioButton* medium);
+class TSizeChoice;
 
 class TPalettePage : public QObject {
     Q_OBJECT
@@ -46,6 +42,8 @@ public:
     TImageButton* b_ppWatch = nullptr;
     TImageButton* b_ppSwap = nullptr;
     TImageButton* b_ppDel = nullptr;
+    TSizeChoice* sizeChoice = nullptr;
+    // Its buttons.
     QRadioButton* check_large = nullptr;
     QRadioButton* check_medium = nullptr;
     QRadioButton* check_small = nullptr;
@@ -69,16 +67,7 @@ public:
     void b_ppWatchMouseDown();
     void b_ppWatchMouseUp();
     void b_ppDelClick();
-    void check_largeClick() { SizeChanged(); }
-    void check_mediumClick() { SizeChanged(); }
-    void check_smallClick() { SizeChanged(); }
 
-    // Draws the cells of `swatches` that reach into `exposed`: a 1-pixel
-    // outline of RGB(80, 80, 80), or for the selected cell a 3-pixel ring of
-    // RGB(250, 250, 250) centred on that outline, around the swatch's colour
-    // (low 8 bits of each channel). Returns how many cells it drew.
-    static int PaintSwatches(QPainter& painter, const std::vector<TSwatch>& swatches, int width, int height,
-                             int selected, const QRect& exposed);
     // Cells drawn by the view's last paint event.
     int LastPaintedCells = 0;
 
@@ -86,6 +75,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The size choice changed: lay the palette out at the new size.
     void SizeChanged();
     bool HasSelection() const;
     // The selected swatch becomes the current colour, as Watch and the

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "palette/PaletteModel.h"
+#include "palette/SwatchGrid.h"
 
 #include <QPoint>
 #include <QString>
@@ -70,18 +71,25 @@ TFileResult LoadLibraryFile(const QString& path, std::vector<TSwatch>& out);
 // Cell size (width = height) for a size choice: 40, 30 or 20.
 constexpr int ApplyLibrarySwatchSize(TSwatchSize size) { return SwatchPixels(size); }
 
-constexpr int SwatchesPerRow(int cell) { return ViewWidth / cell; }
+// The library view's grid for cells of `cell` pixels; the selected cell's
+// ring is white.
+constexpr TSwatchGrid LibraryGrid(int cell) { return {cell, cell, ViewWidth, 1, qRgb(255, 255, 255)}; }
+
+constexpr int SwatchesPerRow(int cell) { return LibraryGrid(cell).Columns(); }
 
 // Sets Left and Top of every swatch: row by row, left to right, the first
 // column 1 pixel from the view's left edge.
-void LayoutLibrary(std::vector<TSwatch>& swatches, int cell);
+inline void LayoutLibrary(std::vector<TSwatch>& swatches, int cell) { LibraryGrid(cell).Layout(swatches); }
 
 // Height of the view: one row more than the completely filled rows.
-int LibraryViewHeight(int count, int cell);
+constexpr int LibraryViewHeight(int count, int cell) { return LibraryGrid(cell).ViewHeight(std::size_t(count)); }
 
 // Index of the swatch under `p`, or -1. A cell counts only strictly inside
 // its top and left border lines and up to its right and bottom border
 // columns; when cells overlap, the last one wins.
-int HitSwatch(const std::vector<TSwatch>& swatches, int cell, QPoint p);
+inline int HitSwatch(const std::vector<TSwatch>& swatches, int cell, QPoint p)
+{
+    return LibraryGrid(cell).HitTest(swatches, p);
+}
 
 } // namespace SwatchLibrary

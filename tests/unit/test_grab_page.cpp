@@ -4,7 +4,6 @@
 #include "widgets/Widgets.h"
 #include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"
-#include "grab/Magnifier.h"
 #include "palette/PalettePage.h"
 
 #include <QScrollBar>
@@ -23,7 +22,7 @@ std::vector<TSwatch> Grabbed(int n)
     std::vector<TSwatch> out;
     for (int i = 0; i < n; ++i)
         out.push_back(TSwatch{10 * i, 100 + i, 200 - i, 0, 0});
-    LayoutCells(out, TGrabPage::GrabbedViewWidth);
+    TGrabState::Grid.Layout(out);
     return out;
 }
 

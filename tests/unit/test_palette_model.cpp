@@ -266,7 +266,7 @@ TEST(PaletteHitTest, FindsCellsDeepInALargePalette)
         const TSwatch& s = pal.Palette[std::size_t(i)];
         EXPECT_EQ(pal.SwatchAt(s.Left + 5, s.Top + 5), i);
     }
-    const auto [first, last] = SwatchGrid::RowsBetween(pal.Palette, pal.SwatchHeight, 2000, 2136);
+    const auto [first, last] = pal.Grid().RowsBetween(pal.Palette, 2000, 2136);
     // Rows 100 (top 2000) to 106 (top 2120, its ring from 2119) reach into
     // y 2000..2136; row 99's ring ends at 1999, row 107's starts at 2139.
     EXPECT_EQ(first, std::size_t(100 * 14));
