@@ -9,7 +9,6 @@
 #include "help/HelpMenu.h"
 #include "palette/LibraryPage.h"
 #include "palette/PaletteFiles.h"
-#include "palette/PaletteRescue.h"
 #include "palette/PalettePage.h"
 #include "palette/PaletteTools.h"
 #include "palette/SwatchLibrary.h"
@@ -121,13 +120,51 @@ void TForm1::buildFrame()
                                TColorArea::THooks{
                                    [this] { test_pageControlChange(); },
                                    [this] { Grab.GrabbedSelection = -1; },
-                                   [this] { LibrarySelectedSwatch = -1; },
+                                   [this] { Library.LibrarySelectedSwatch = -1; },
                                    [this] { b_ppAddClick(); },
                                },
                                *this, leftColumn, pageColorModel);
-    palettePage = new TPalettePage(*this, pp_pageName);
-    paletteFiles = new TPaletteFiles(*this, pp_pageFile, pp_pageName);
-    paletteTools = new TPaletteTools(*this, pp_pageName);
+    palettePage = new TPalettePage(this, Pal, TPalettePage::THooks{
+        [this] { return Color.NewColor; },
+        [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); },
+        [this](const TRgbColor& c) {
+            Color.LastAddedColor = c;
+            result_oldColorPaint();
+        },
+        [this] {
+            Grab.GrabbedSelection = -1;
+            Library.LibrarySelectedSwatch = -1;
+            // Their views show the cleared selections at their next paint.
+            AdvPageControl1->update();
+        },
+        [this] { test_pageControlChange(); },
+        [this] { Color.PointerPicking = false; },
+        [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
+        [this](const QString& text) { SetStatus0(text); },
+        [this] { return PageCaption(); },
+        [this] { return pp_pageControl->currentIndex() == 0; },
+        [this] { list_ppDblClick(); }}, pp_pageName);
+    paletteFiles = new TPaletteFiles(this, Pal, TPaletteFiles::THooks{
+        [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
+        [this] { return PageCaption(); },
+        [this](const QString& caption) { SetPageCaption(caption); },
+        [this] { RepaintPaletteView(); },
+        [this] { ApplySwatchSize(); },
+        [this](bool enabled) { palettePage->EnableEditButtons(enabled); },
+        [this](const QString& name) {
+            mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(Color.NewColor));
+            mRegistry1.AddValue(SettingName(posLastFileName), name);
+            mRegistry1.WriteValues();
+        }}, pp_pageControl, pp_pageFile, pp_pageName);
+    paletteTools = new TPaletteTools(this, Pal, ExportFolder, TPaletteTools::THooks{
+        [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
+        [this] { return PageCaption(); },
+        [this] { RepaintPaletteView(); },
+        [this] { ApplySwatchSize(); },
+        [this](const QString& folder) {
+            mRegistry1.AddValue(SettingName(posExportFolder), folder);
+            return mRegistry1.WriteValues() || mRegistry1.LastWriteFailure != TmRegistry::TWriteFailure::NotStored;
+        }}, pp_pageName);
     helpMenu = new THelpMenu(THelpMenu::THooks{[this] { return Paths.programDir; }}, *this, lowerArea);
     colorCopy = new TColorCopy(this, TColorCopy::THooks{
         [this](const QString& text) { SetStatus0(text); },
@@ -325,7 +362,15 @@ void TForm1::BuildHiddenPages()
                                    [this](const QString& text) { ShowTip(text); }},
                                pageTestBoard, this);
     testBoard->StartUp();
-    libraryPage = new TLibraryPage(*this, pageSwatchLibrary);
+    libraryPage = new TLibraryPage(this, Library, TLibraryPage::THooks{
+        [this] {
+            return SwatchLibrary::StandardLibrarySources(
+                Paths.libraryDir(), Paths.systemShareDir, Paths.userConfigDir,
+                Paths.userDataDir.isEmpty() ? QString() : QDir::cleanPath(Paths.userDataDir));
+        },
+        [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); },
+        [this] { Color.PointerPicking = false; },
+        [this] { b_ppAddClick(); }}, pageSwatchLibrary);
     libraryPage->StartUp();
 
     colorCopy->AttachCopyMenu(grabPage->Color_grabbed, [this](QPoint at, TRgbColor& c) {
@@ -337,10 +382,10 @@ void TForm1::BuildHiddenPages()
         return true;
     });
     colorCopy->AttachCopyMenu(libraryPage->libraryPalette, [this](QPoint at, TRgbColor& c) {
-        const int hit = SwatchLibrary::HitSwatch(LibrarySwatches, libraryPage->LibrarySwatchWidth, at);
+        const int hit = SwatchLibrary::HitSwatch(Library.LibrarySwatches, libraryPage->LibrarySwatchWidth, at);
         if (hit < 0)
             return false;
-        const TSwatch& s = LibrarySwatches[std::size_t(hit)];
+        const TSwatch& s = Library.LibrarySwatches[std::size_t(hit)];
         c = {s.Red, s.Green, s.Blue};
         return true;
     });
@@ -386,46 +431,12 @@ void TForm1::AttachCopyMenus()
 // Shutdown: offer to save, then store the last colour and palette name.
 bool TForm1::FormClose()
 {
-    if (!Pal.PaletteSaved
-        && Services().dialogs->ask(TMsgIcon::Warning,
-                                   QStringLiteral("Don't forget to save your palette!\nDo you want to save it now ?"))) {
-        // Yes means keep these colours: when they did not reach their file
-        // (a write error, a name dialog cancelled), they are kept elsewhere.
-        // No means throw them away.
-        const TPaletteFiles::TSaveOutcome outcome = paletteFiles->Save();
-        if (outcome != TPaletteFiles::TSaveOutcome::Saved && !Pal.PaletteSaved && !Pal.Palette.empty()
-            && !KeepRecoveryCopy(outcome == TPaletteFiles::TSaveOutcome::Failed))
-            return false;
-    }
+    if (!paletteFiles->MayClose(Paths.userDataDir))
+        return false;
     mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(Color.NewColor));
     mRegistry1.AddValue(SettingName(posLastFileName), Pal.PaletteName);
     mRegistry1.WriteValues();
     return true;
-}
-
-// The palette is written where the user's data lives, or, when that disk
-// cannot take it, on another file system, and the program says where. When
-// nothing can be written anywhere the user decides: close and lose the
-// colours, or keep the window open (false).
-bool TForm1::KeepRecoveryCopy(bool saveFailed)
-{
-    const QString name = Pal.PaletteOnFile ? Pal.PaletteName : QStringLiteral("untitled");
-    const TRescueResult copy = KeepRescueCopy(Pal.Palette, name, RescuePlaces(Paths.userDataDir));
-    const QString notSaved = saveFailed ? QStringLiteral("Your palette could not be saved.")
-                                        : QStringLiteral("Your palette was not saved.");
-    if (copy.ok) {
-        QString text = notSaved + QStringLiteral(" A copy of it was kept in\n") + QDir::toNativeSeparators(copy.path);
-        if (copy.emptiedAtLogout)
-            text += QStringLiteral("\nThis folder is emptied when you log out or restart the computer: "
-                                   "move the copy to a safe place.");
-        Services().dialogs->message(TMsgIcon::Information, text);
-        return true;
-    }
-    return Services().dialogs->ask(
-        TMsgIcon::Warning, notSaved + QStringLiteral(" No copy of it could be kept anywhere:\n")
-                               + copy.errors.join('\n')
-                               + QStringLiteral("\n\nClose anyway? Its colours will be lost. Answer No to keep the "
-                                                "window open and try again after freeing some space."));
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -11,6 +11,7 @@
 #include "color/ColorConv.h"
 #include "color/ColorState.h"
 #include "grab/GrabState.h"
+#include "palette/LibraryState.h"
 #include "palette/PaletteModel.h"
 #include "testboard/BoardState.h"
 
@@ -57,16 +58,13 @@ public:
 
     // ---- Open palette -----------------------------------------------------
     TPaletteModel Pal; // Palette, SelectedSwatch, PaletteName, PaletteFolder, flags, cell size
-    QString ExportFolder;
-    bool SaveAsMode = false;
+    QString ExportFolder; // where the export dialogs start
 
     // ---- Grabbed colours ----------------------------------------------------
     TGrabState Grab;
 
     // ---- Swatch library -----------------------------------------------------
-    std::vector<TSwatch> LibrarySwatches;
-    int LibrarySelectedSwatch = -1;
-    int LibrarySwatchCount() const { return int(LibrarySwatches.size()); }
+    TLibraryState Library;
 
     // ---- Test board ---------------------------------------------------------
     TBoardState Board;
@@ -149,7 +147,6 @@ private:
     void buildFrame();
     // The copy menu on the colour boxes and cells, and the clipboard keys.
     void AttachCopyMenus();
-    bool KeepRecoveryCopy(bool saveFailed);
     bool closed_ = false;
     QString pageCaption_;
 };

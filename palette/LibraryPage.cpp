@@ -1,23 +1,21 @@
 #include "palette/LibraryPage.h"
 
-#include "app/TForm1.h"
 #include "widgets/Widgets.h"
-#include "palette/SwatchLibrary.h"
 #include "platform/Services.h"
 #include "widgets/SizeChoice.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-TLibraryPage::TLibraryPage(TForm1& form, QWidget* page)
-    : QObject(&form)
-    , form_(form)
+TLibraryPage::TLibraryPage(QObject* parent, TLibraryState& library, THooks hooks, QWidget* page)
+    : QObject(parent)
+    , library_(library)
+    , hooks_(std::move(hooks))
 {
     auto* label = new QLabel(QStringLiteral("Libraries :"), page);
     label->setObjectName("label_libraries");
@@ -51,7 +49,7 @@ TLibraryPage::TLibraryPage(TForm1& form, QWidget* page)
     connect(sizeChoice, &TSizeChoice::changed, this, &TLibraryPage::SizeChanged);
 
     libraryPalette->onPaint = [this](QPainter& p, const QRect& exposed) {
-        Grid().Paint(p, form_.LibrarySwatches, form_.LibrarySelectedSwatch, exposed);
+        Grid().Paint(p, library_.LibrarySwatches, library_.LibrarySelectedSwatch, exposed);
     };
     libraryPalette->onMouseDown = [this](Qt::MouseButton b, QPoint p) { libraryPaletteMouseDown(b, p); };
     libraryPalette->onMouseUp = [this](Qt::MouseButton, QPoint) { libraryPaletteMouseUp(); };
@@ -67,7 +65,7 @@ bool TLibraryPage::eventFilter(QObject* watched, QEvent* event)
 
 QString TLibraryPage::LibraryFolder() const
 {
-    return form_.Paths.libraryDir();
+    return hooks_.sources().programLibrary;
 }
 
 TSwatchSize TLibraryPage::SizeChoice() const
@@ -82,7 +80,7 @@ TSwatchGrid TLibraryPage::Grid() const
 
 void TLibraryPage::StartUp()
 {
-    form_.LibrarySwatches.clear();
+    library_.LibrarySwatches.clear();
     ListSwatchLibraries();
     // Selecting the first entry loads it.
     if (combo_lab->count() > 0) {
@@ -91,7 +89,7 @@ void TLibraryPage::StartUp()
         else
             combo_lab->setCurrentIndex(0);
     }
-    form_.LibrarySelectedSwatch = -1;
+    library_.LibrarySelectedSwatch = -1;
     libraryPalettePaint();
 }
 
@@ -100,11 +98,7 @@ void TLibraryPage::ListSwatchLibraries()
     // Loading happens when an entry is selected, not while the list fills.
     const QSignalBlocker blocker(combo_lab);
     // Names only: no file is read until its library is chosen.
-    const TAppPaths& paths = form_.Paths;
-    const SwatchLibrary::TLibrarySources sources = SwatchLibrary::StandardLibrarySources(
-        LibraryFolder(), paths.systemShareDir, paths.userConfigDir,
-        paths.userDataDir.isEmpty() ? QString() : QDir::cleanPath(paths.userDataDir));
-    for (const SwatchLibrary::TLibraryEntry& entry : SwatchLibrary::ListAllLibraries(sources))
+    for (const SwatchLibrary::TLibraryEntry& entry : SwatchLibrary::ListAllLibraries(hooks_.sources()))
         combo_lab->addItem(entry.label, entry.path);
 }
 
@@ -120,9 +114,9 @@ void TLibraryPage::LoadSwatchLibrary()
         Services().dialogs->message(TMsgIcon::Error, read.error);
         return;
     }
-    form_.LibrarySwatches = std::move(swatches);
-    form_.LibrarySelectedSwatch = -1;
-    if (form_.LibrarySwatchCount() > 0) {
+    library_.LibrarySwatches = std::move(swatches);
+    library_.LibrarySelectedSwatch = -1;
+    if (library_.LibrarySwatchCount() > 0) {
         ApplyLibrarySwatchSize();
         LayoutLibrary();
     }
@@ -136,14 +130,14 @@ void TLibraryPage::ApplyLibrarySwatchSize()
 
 void TLibraryPage::LayoutLibrary()
 {
-    Grid().Layout(form_.LibrarySwatches);
+    Grid().Layout(library_.LibrarySwatches);
 }
 
 void TLibraryPage::libraryPalettePaint()
 {
-    if (form_.LibrarySwatchCount() == 0)
-        form_.LibrarySelectedSwatch = -1;
-    libraryPalette->resize(SwatchLibrary::ViewWidth, Grid().ViewHeight(form_.LibrarySwatches.size()));
+    if (library_.LibrarySwatchCount() == 0)
+        library_.LibrarySelectedSwatch = -1;
+    libraryPalette->resize(SwatchLibrary::ViewWidth, Grid().ViewHeight(library_.LibrarySwatches.size()));
     libraryPalette->update();
 }
 
@@ -166,25 +160,25 @@ void TLibraryPage::SizeChanged()
 
 void TLibraryPage::libraryPaletteMouseDown(Qt::MouseButton, QPoint p)
 {
-    const int hit = Grid().HitTest(form_.LibrarySwatches, p);
+    const int hit = Grid().HitTest(library_.LibrarySwatches, p);
     if (hit < 0)
         return;
-    form_.LibrarySelectedSwatch = hit;
+    library_.LibrarySelectedSwatch = hit;
     libraryPalettePaint();
     // The colour taken is the one drawn: a value outside 0..255 from a
     // hand-made file gives its low 8 bits, as the view shows it.
-    const TSwatch s = form_.LibrarySwatches[std::size_t(hit)];
-    form_.SetCurrentColor(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF);
+    const TSwatch s = library_.LibrarySwatches[std::size_t(hit)];
+    hooks_.setColor({s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF});
 }
 
 void TLibraryPage::libraryPaletteMouseUp()
 {
-    form_.Color.PointerPicking = false;
+    hooks_.pointerReleased();
 }
 
 void TLibraryPage::libraryPaletteDblClick()
 {
     // The first click of the double click has made the swatch's colour the
     // current colour already.
-    form_.b_ppAddClick();
+    hooks_.addCurrentColor();
 }

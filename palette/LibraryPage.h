@@ -4,15 +4,18 @@
 // to the open palette.
 #pragma once
 
-#include "palette/PaletteModel.h"
+#include "color/ColorConv.h"
+#include "palette/LibraryState.h"
+#include "palette/SwatchLibrary.h"
 
 #include <QObject>
+
+#include <functional>
 
 class QComboBox;
 class QPoint;
 class QRadioButton;
 class QWidget;
-class TForm1;
 class TPaintBox;
 class TScrollBox;
 class TSizeChoice;
@@ -21,7 +24,14 @@ struct TSwatchGrid;
 class TLibraryPage : public QObject {
     Q_OBJECT
 public:
-    TLibraryPage(TForm1& form, QWidget* page);
+    // What the page asks of the rest of the window.
+    struct THooks {
+        std::function<SwatchLibrary::TLibrarySources()> sources; // where the libraries are
+        std::function<void(const TRgbColor&)> setColor;          // a swatch was taken
+        std::function<void()> pointerReleased;                   // the button went up over the view
+        std::function<void()> addCurrentColor;                   // to the open palette
+    };
+    TLibraryPage(QObject* parent, TLibraryState& library, THooks hooks, QWidget* page);
 
     QComboBox* combo_lab = nullptr;
     TScrollBox* JvScrollBox3 = nullptr;
@@ -66,5 +76,6 @@ private:
     // The size choice changed: lay the library out at the new size.
     void SizeChanged();
 
-    TForm1& form_;
+    TLibraryState& library_;
+    THooks hooks_;
 };

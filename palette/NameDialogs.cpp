@@ -1,6 +1,5 @@
 #include "palette/NameDialogs.h"
 
-#include "app/TForm1.h"
 #include "widgets/Widgets.h"
 #include "palette/PaletteFiles.h"
 #include "platform/Services.h"
@@ -20,9 +19,8 @@ const QString kBadName = QStringLiteral(
 
 } // namespace
 
-TNameDialogBase::TNameDialogBase(TForm1& form, TPaletteFiles& files, const QString& groupCaption, int editWidth)
-    : QDialog(&form, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , form_(form)
+TNameDialogBase::TNameDialogBase(QWidget* parent, TPaletteFiles& files, const QString& groupCaption, int editWidth)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , files_(files)
 {
     setFixedSize(229, 98);
@@ -39,18 +37,16 @@ TNameDialogBase::TNameDialogBase(TForm1& form, TPaletteFiles& files, const QStri
     cancelButton->setAutoDefault(false);
 }
 
-bool TNameDialogBase::CheckName(const QString& name) const
+void TNameDialogBase::TellBadName() const
 {
-    if (IsUsablePaletteName(name))
-        return true;
     Services().dialogs->message(TMsgIcon::Warning, kBadName);
-    return false;
 }
 
 // ---- Name dialog ---------------------------------------------------------------
 
-TForm4::TForm4(TForm1& form, TPaletteFiles& files)
-    : TNameDialogBase(form, files, QStringLiteral(" New Palette Name"), 202)
+TForm4::TForm4(QWidget* parent, TPaletteFiles& files, bool saveAs)
+    : TNameDialogBase(parent, files, QStringLiteral(" New Palette Name"), 202)
+    , saveAs_(saveAs)
 {
     setObjectName(QStringLiteral("Form4"));
     NameControl(pt_filename, "pt_filename", QStringLiteral("New palette name"));
@@ -63,44 +59,55 @@ TForm4::TForm4(TForm1& form, TPaletteFiles& files)
 
 void TForm4::FormCreate()
 {
-    setWindowTitle(form_.SaveAsMode ? QStringLiteral("Save As...") : QStringLiteral("Save Palette"));
-    pt_filename->setText(form_.Pal.PaletteOnFile ? form_.Pal.PaletteName : QStringLiteral("untitled"));
+    const TPaletteModel& pal = files_.Palette();
+    setWindowTitle(saveAs_ ? QStringLiteral("Save As...") : QStringLiteral("Save Palette"));
+    pt_filename->setText(pal.PaletteOnFile ? pal.PaletteName : QStringLiteral("untitled"));
     pt_filename->selectAll();
 }
 
 void TForm4::b_flatSaveClick()
 {
     QString name = pt_filename->text();
-    if (!CheckName(name))
-        return;
+    TPaletteModel& pal = files_.Palette();
+    TPaletteFlags facts = files_.Flags();
+    facts.nameUsable = IsUsablePaletteName(name);
     // A name that differs from a listed one only in how its letters are
     // composed is that palette: its file is the one replaced.
-    const QString existing = files_.ExistingPaletteName(name);
-    const bool exists = !existing.isNull();
-    if (exists
-        && !Services().dialogs->ask(TMsgIcon::Warning, QStringLiteral("Palette: ") + name
-                                                           + QStringLiteral(" - is already existed.\nDo you want to "
-                                                                            "overwrite it? ")))
-        return;
-    if (exists)
-        name = existing;
-    TPaletteModel& pal = form_.Pal;
-    const TFileResult written = pal.WritePaletteFile(name);
-    if (!written) {
-        WriteFailed = true;
-        Services().dialogs->message(TMsgIcon::Error, written.error);
-        return;
+    const QString existing = facts.nameUsable ? files_.ExistingPaletteName(name) : QString();
+    facts.nameTaken = !existing.isNull();
+    TPaletteOutcomes done;
+    for (;;) {
+        const TPaletteCommandPlan plan = PlanCommand(TPaletteCommand::SaveUnderName, facts, done);
+        switch (plan.next) {
+        case TPaletteStep::TellBadName:
+            TellBadName();
+            return;
+        case TPaletteStep::AskToOverwrite:
+            done.confirmed = Services().dialogs->ask(TMsgIcon::Warning, QStringLiteral("Palette: ") + name
+                                                                            + QStringLiteral(" - is already existed.\nDo you want to "
+                                                                                             "overwrite it? "));
+            break;
+        case TPaletteStep::Work: {
+            if (facts.nameTaken)
+                name = existing;
+            const TFileResult written = pal.WritePaletteFile(name);
+            if (!written) {
+                WriteFailed = true;
+                Services().dialogs->message(TMsgIcon::Error, written.error);
+            }
+            done.work = written ? TWorkOutcome::Done : TWorkOutcome::Failed;
+            break;
+        }
+        case TPaletteStep::Finish:
+            ApplyChange(pal, plan.change, name);
+            files_.ShowNamed(name, facts.nameTaken ? QStringLiteral("Overwrited file") : QStringLiteral("Saved file"),
+                             name + QStringLiteral("(Saved)"));
+            accept();
+            return;
+        default:
+            return;
+        }
     }
-    pal.PaletteSaved = true;
-    pal.PaletteOnFile = true;
-    pal.PaletteName = name;
-    form_.RepaintPaletteView();
-    files_.StoreLastValues(name);
-    files_.RefillList(name);
-    form_.SetPageCaption(name);
-    form_.SetStatus(exists ? QStringLiteral("Overwrited file") : QStringLiteral("Saved file"),
-                    name + QStringLiteral("(Saved)"));
-    accept();
 }
 
 void TForm4::b_flashCancelClick()
@@ -110,8 +117,8 @@ void TForm4::b_flashCancelClick()
 
 // ---- Rename dialog -------------------------------------------------------------
 
-TForm3::TForm3(TForm1& form, TPaletteFiles& files)
-    : TNameDialogBase(form, files, QStringLiteral(" Rename To "), 205)
+TForm3::TForm3(QWidget* parent, TPaletteFiles& files)
+    : TNameDialogBase(parent, files, QStringLiteral(" Rename To "), 205)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Rename Palette"));
@@ -133,36 +140,49 @@ void TForm3::FlatSpeedButton1Click()
 {
     const QString name = pt_filename->text();
     const QString old = files_.SelectedName();
-    if (files_.SelectedIndex() < 0 || !CheckName(name))
-        return;
-    if (files_.PaletteExists(name)) {
-        Services().dialogs->message(TMsgIcon::Warning,
-                                    QStringLiteral("A palette named ") + name + QStringLiteral(" with is already existed."));
-        return;
+    TPaletteModel& pal = files_.Palette();
+    TPaletteFlags facts = files_.Flags();
+    facts.nameUsable = IsUsablePaletteName(name);
+    facts.nameTaken = facts.listSelection && facts.nameUsable && files_.PaletteExists(name);
+    TPaletteOutcomes done;
+    for (;;) {
+        const TPaletteCommandPlan plan = PlanCommand(TPaletteCommand::RenameTo, facts, done);
+        switch (plan.next) {
+        case TPaletteStep::TellBadName:
+            TellBadName();
+            return;
+        case TPaletteStep::TellNameTaken:
+            Services().dialogs->message(TMsgIcon::Warning, QStringLiteral("A palette named ") + name
+                                                               + QStringLiteral(" with is already existed."));
+            return;
+        case TPaletteStep::Work: {
+            // QFile::rename never replaces an existing file.
+            QFile file(pal.PaletteFilePath(old));
+            if (!file.rename(pal.PaletteFilePath(name))) {
+                Services().dialogs->message(TMsgIcon::Error,
+                                            QStringLiteral("Cannot rename file \"%1\" to \"%2\". %3")
+                                                .arg(QDir::toNativeSeparators(pal.PaletteFilePath(old)),
+                                                     QDir::toNativeSeparators(pal.PaletteFilePath(name)),
+                                                     file.errorString()));
+                done.work = TWorkOutcome::Failed;
+                break;
+            }
+            // A rename keeps the file's size and time: it is still the file last seen.
+            if (pal.LastSeen.path == pal.PaletteFilePath(old))
+                pal.LastSeen.path = pal.PaletteFilePath(name);
+            files_.list_pp->item(files_.SelectedIndex())->setText(name);
+            done.work = TWorkOutcome::Done;
+            break;
+        }
+        case TPaletteStep::Finish:
+            ApplyChange(pal, plan.change, name);
+            files_.ShowNamed(name, QStringLiteral("File is renamed"), name);
+            accept();
+            return;
+        default:
+            return;
+        }
     }
-    TPaletteModel& pal = form_.Pal;
-    // QFile::rename never replaces an existing file.
-    QFile file(pal.PaletteFilePath(old));
-    if (!file.rename(pal.PaletteFilePath(name))) {
-        Services().dialogs->message(TMsgIcon::Error,
-                                    QStringLiteral("Cannot rename file \"%1\" to \"%2\". %3")
-                                        .arg(QDir::toNativeSeparators(pal.PaletteFilePath(old)),
-                                             QDir::toNativeSeparators(pal.PaletteFilePath(name)), file.errorString()));
-        return;
-    }
-    // A rename keeps the file's size and time: it is still the file last seen.
-    if (pal.LastSeen.path == pal.PaletteFilePath(old))
-        pal.LastSeen.path = pal.PaletteFilePath(name);
-    files_.list_pp->item(files_.SelectedIndex())->setText(name);
-    pal.PaletteSaved = true;
-    pal.PaletteOnFile = true;
-    pal.PaletteName = name;
-    form_.RepaintPaletteView();
-    files_.StoreLastValues(name);
-    files_.RefillList(name);
-    form_.SetPageCaption(name);
-    form_.SetStatus(QStringLiteral("File is renamed"), name);
-    accept();
 }
 
 void TForm3::b_flatCancelClick()

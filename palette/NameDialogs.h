@@ -1,7 +1,7 @@
 // The two small windows that ask for a palette name: the name dialog saves
 // the open palette under the typed name ("Save Palette", "Save As..."), the
 // rename dialog gives the open palette's file a new name. Both are modal and
-// work on the main window's palette.
+// work on the open palette through the file commands that open them.
 #pragma once
 
 #include <QDialog>
@@ -9,7 +9,6 @@
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
-class TForm1;
 class TPaletteFiles;
 
 // Shared frame: a group with one edit and the "Ok" and "Cancel" buttons.
@@ -22,11 +21,10 @@ public:
     QPushButton* cancelButton = nullptr;
 
 protected:
-    TNameDialogBase(TForm1& form, TPaletteFiles& files, const QString& groupCaption, int editWidth);
-    // Warns and returns false when `name` cannot be a palette's file name.
-    bool CheckName(const QString& name) const;
+    TNameDialogBase(QWidget* parent, TPaletteFiles& files, const QString& groupCaption, int editWidth);
+    // Warns that the typed name cannot be a palette's file name.
+    void TellBadName() const;
 
-    TForm1& form_;
     TPaletteFiles& files_;
 };
 
@@ -34,7 +32,8 @@ protected:
 class TForm4 : public TNameDialogBase {
     Q_OBJECT
 public:
-    TForm4(TForm1& form, TPaletteFiles& files);
+    // `saveAs`: "Save As..." (else "Save Palette").
+    TForm4(QWidget* parent, TPaletteFiles& files, bool saveAs);
 
     QPushButton*& b_flatSave = okButton;
     QPushButton*& b_flashCancel = cancelButton;
@@ -44,13 +43,16 @@ public:
     void FormCreate();
     void b_flatSaveClick();
     void b_flashCancelClick();
+
+private:
+    bool saveAs_;
 };
 
 // The rename dialog.
 class TForm3 : public TNameDialogBase {
     Q_OBJECT
 public:
-    TForm3(TForm1& form, TPaletteFiles& files);
+    TForm3(QWidget* parent, TPaletteFiles& files);
 
     QPushButton*& FlatSpeedButton1 = okButton;
     QPushButton*& b_flatCancel = cancelButton;

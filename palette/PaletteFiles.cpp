@@ -1,10 +1,9 @@
 #include "palette/PaletteFiles.h"
 
-#include "app/TForm1.h"
 #include "widgets/Widgets.h"
 #include "palette/NameDialogs.h"
 #include "palette/PaletteFormats.h"
-#include "palette/PalettePage.h"
+#include "palette/PaletteRescue.h"
 #include "platform/Services.h"
 
 #include <QDir>
@@ -46,9 +45,13 @@ const QString kNotSaved = QStringLiteral("untitled (Not saved)");
 
 } // namespace
 
-TPaletteFiles::TPaletteFiles(TForm1& form, QWidget* filePage, QWidget* palettePage)
-    : QObject(&form)
-    , form_(form)
+TPaletteFiles::TPaletteFiles(QWidget* window, TPaletteModel& pal, THooks hooks, QTabWidget* pages, QWidget* filePage,
+                             QWidget* palettePage)
+    : QObject(window)
+    , window_(window)
+    , pal_(pal)
+    , hooks_(std::move(hooks))
+    , pages_(pages)
 {
     list_pp = new QListWidget(filePage);
     NameControl(list_pp, "list_pp", QStringLiteral("My Palettes"));
@@ -61,7 +64,7 @@ TPaletteFiles::TPaletteFiles(TForm1& form, QWidget* filePage, QWidget* palettePa
     mu_listnew = AddFlatButton(filePage, "mu_listnew", QStringLiteral("New"), 66);
 
     FlatButton3 = AddFlatButton(palettePage, "FlatButton3", QStringLiteral("File"), 10);
-    file_popup = new QMenu(&form);
+    file_popup = new QMenu(window);
     file_popup->setObjectName("file_popup");
     mu_save = AddAction(file_popup, "mu_save", QStringLiteral("Save"));
     mu_saveas = AddAction(file_popup, "mu_saveas", QStringLiteral("Save As"));
@@ -92,12 +95,12 @@ TPaletteFiles::TPaletteFiles(TForm1& form, QWidget* filePage, QWidget* palettePa
     connect(mu_import, &QAction::triggered, this, [this] { mu_importClick(); });
     connect(mu_rename, &QAction::triggered, this, [this] { mu_renameClick(); });
 
-    lastPage_ = form.pp_pageControl->currentIndex();
-    connect(form.pp_pageControl, &QTabWidget::currentChanged, this, [this](int index) { PageChanged(index); });
-    tabBar_ = form.pp_pageControl->tabBar();
+    lastPage_ = pages_->currentIndex();
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { PageChanged(index); });
+    tabBar_ = pages_->tabBar();
     tabBar_->installEventFilter(this);
     // Keys that switch pages reach the tab widget from the page's controls.
-    form.pp_pageControl->installEventFilter(this);
+    pages_->installEventFilter(this);
     KeepWheelFromSwitchingTabs(tabBar_);
 }
 
@@ -105,7 +108,7 @@ TPaletteFiles::TPaletteFiles(TForm1& form, QWidget* filePage, QWidget* palettePa
 
 void TPaletteFiles::ListPaletteFiles()
 {
-    list_pp->addItems(form_.Pal.ListPaletteFiles());
+    list_pp->addItems(pal_.ListPaletteFiles());
 }
 
 void TPaletteFiles::RefillList(const QString& name)
@@ -141,7 +144,7 @@ QString TPaletteFiles::SelectedName() const
 
 QString TPaletteFiles::ExistingPaletteName(const QString& name) const
 {
-    const QStringList listed = form_.Pal.ListPaletteFiles();
+    const QStringList listed = pal_.ListPaletteFiles();
     if (listed.contains(name))
         return name;
     for (const QString& other : listed)
@@ -150,17 +153,46 @@ QString TPaletteFiles::ExistingPaletteName(const QString& name) const
     return {};
 }
 
-void TPaletteFiles::StoreLastValues(const QString& name)
+void TPaletteFiles::ShowNamed(const QString& name, const QString& status0, const QString& status1)
 {
-    form_.mRegistry1.AddValue(QStringLiteral("lastColor"), TForm1::ColorSettingText(form_.Color.NewColor));
-    form_.mRegistry1.AddValue(QStringLiteral("lastFileName"), name);
-    form_.mRegistry1.WriteValues();
+    hooks_.repaintView();
+    StoreLastValues(name);
+    RefillList(name);
+    hooks_.setPageCaption(name);
+    hooks_.status(status0, status1);
+}
+
+TPaletteFlags TPaletteFiles::Flags() const
+{
+    TPaletteFlags flags;
+    flags.onFile = pal_.PaletteOnFile;
+    flags.saved = pal_.PaletteSaved;
+    flags.hasSwatches = !pal_.Palette.empty();
+    flags.listSelection = SelectedIndex() >= 0;
+    return flags;
+}
+
+TPaletteCommandPlan TPaletteFiles::NextStep(TPaletteCommand command, TPaletteFlags facts, TPaletteOutcomes& done)
+{
+    for (;;) {
+        facts.onFile = pal_.PaletteOnFile;
+        facts.saved = pal_.PaletteSaved;
+        facts.hasSwatches = !pal_.Palette.empty();
+        const TPaletteCommandPlan plan = PlanCommand(command, facts, done);
+        if (plan.next == TPaletteStep::AskToSave)
+            done.wantsSave = Services().dialogs->ask(
+                TMsgIcon::Warning, SaveOfferText(plan.offer, hooks_.pageCaption(), pal_.PaletteName));
+        else if (plan.next == TPaletteStep::Save)
+            done.save = Save();
+        else
+            return plan;
+    }
 }
 
 void TPaletteFiles::list_ppClick()
 {
     if (SelectedIndex() >= 0)
-        form_.SetPageCaption(SelectedName());
+        hooks_.setPageCaption(SelectedName());
 }
 
 void TPaletteFiles::list_ppKeyDown() { list_ppClick(); }
@@ -174,14 +206,14 @@ void TPaletteFiles::list_ppKeyPress(int key)
 
 bool TPaletteFiles::ReadAndLayout(const QString& name)
 {
-    const TFileResult read = form_.Pal.ReadPaletteFile(name);
+    const TFileResult read = pal_.ReadPaletteFile(name);
     if (!read) {
         Services().dialogs->message(TMsgIcon::Error, read.error);
         return false;
     }
-    if (form_.Pal.SwatchCount() > 0) {
-        form_.palettePage->ApplySwatchSize();
-        form_.Pal.LayoutPalette();
+    if (pal_.SwatchCount() > 0) {
+        hooks_.applySwatchSize();
+        pal_.LayoutPalette();
     }
     return true;
 }
@@ -189,24 +221,26 @@ bool TPaletteFiles::ReadAndLayout(const QString& name)
 bool TPaletteFiles::OpenSelected()
 {
     const QString name = SelectedName();
-    if (SelectedIndex() < 0)
+    TPaletteOutcomes done;
+    TPaletteCommandPlan plan = PlanCommand(TPaletteCommand::Open, Flags(), done);
+    if (plan.next != TPaletteStep::Work)
         return false;
-    TPaletteModel& pal = form_.Pal;
     // Read before anything changes: a file that is gone or damaged leaves
     // the open palette as it was, under its own caption.
-    if (!ReadAndLayout(name)) {
-        form_.SetPageCaption(pal.PaletteOnFile ? pal.PaletteName : kUntitled);
+    done.work = ReadAndLayout(name) ? TWorkOutcome::Done : TWorkOutcome::Failed;
+    plan = PlanCommand(TPaletteCommand::Open, Flags(), done);
+    if (plan.next != TPaletteStep::Finish) {
+        hooks_.setPageCaption(pal_.PaletteOnFile ? pal_.PaletteName : kUntitled);
         return false;
     }
-    pal.SelectedSwatch = -1;
-    pal.PaletteName = name;
-    form_.SetPageCaption(name);
+    pal_.SelectedSwatch = -1;
+    ApplyChange(pal_, plan.change, name);
+    hooks_.setPageCaption(name);
     ShowPalettePage();
-    form_.RepaintPaletteView();
-    form_.SetStatus(QStringLiteral("File opened"), pal.PaletteName);
-    pal.PaletteOnFile = true;
-    if (pal.SwatchCount() > 0)
-        form_.palettePage->EnableEditButtons(true);
+    hooks_.repaintView();
+    hooks_.status(QStringLiteral("File opened"), pal_.PaletteName);
+    if (pal_.SwatchCount() > 0)
+        hooks_.enableEditButtons(true);
     return true;
 }
 
@@ -215,22 +249,19 @@ void TPaletteFiles::list_ppDblClick()
     OpenSelected();
 }
 
-void TPaletteFiles::StartNewPalette()
+void TPaletteFiles::StartNewPalette(const TPaletteChange& change)
 {
-    TPaletteModel& pal = form_.Pal;
-    pal.SelectedSwatch = -1;
-    pal.PaletteOnFile = false;
-    pal.PaletteSaved = false;
-    pal.Palette.clear();
-    form_.SetPageCaption(kUntitled);
-    form_.RepaintPaletteView();
-    form_.SetStatus(QStringLiteral("New file"), kNotSaved);
+    pal_.SelectedSwatch = -1;
+    ApplyChange(pal_, change, pal_.PaletteName);
+    hooks_.setPageCaption(kUntitled);
+    hooks_.repaintView();
+    hooks_.status(QStringLiteral("New file"), kNotSaved);
 }
 
 void TPaletteFiles::mu_listnewClick()
 {
     ShowPalettePage();
-    StartNewPalette();
+    StartNewPalette(PlanCommand(TPaletteCommand::NewFromList, Flags(), {}).change);
 }
 
 // ---- Page switches -------------------------------------------------------------
@@ -238,34 +269,32 @@ void TPaletteFiles::mu_listnewClick()
 void TPaletteFiles::ShowPalettePage()
 {
     programSwitch_ = true;
-    form_.pp_pageControl->setTabEnabled(1, true);
-    form_.pp_pageControl->setCurrentIndex(1);
+    pages_->setTabEnabled(1, true);
+    pages_->setCurrentIndex(1);
     programSwitch_ = false;
-    lastPage_ = form_.pp_pageControl->currentIndex();
+    lastPage_ = pages_->currentIndex();
 }
 
 bool TPaletteFiles::LeavePalettePage()
 {
-    TPaletteModel& pal = form_.Pal;
-    if (pal.PaletteSaved)
-        return true;
-    if (Services().dialogs->ask(TMsgIcon::Warning, QStringLiteral("Palette - ") + form_.PageCaption()
-                                                       + QStringLiteral(" - is not saved. \nDo you want to save it now ?")))
-        return Save() != TSaveOutcome::Failed;
-    pal.PaletteSaved = true;
+    TPaletteOutcomes done;
+    const TPaletteCommandPlan plan = NextStep(TPaletteCommand::LeavePage, Flags(), done);
+    if (plan.next != TPaletteStep::Finish)
+        return false;
+    ApplyChange(pal_, plan.change, pal_.PaletteName);
     return true;
 }
 
 bool TPaletteFiles::pp_pageControlChanging()
 {
-    if (form_.pp_pageControl->currentIndex() != 1)
+    if (pages_->currentIndex() != 1)
         return true;
     return LeavePalettePage();
 }
 
 void TPaletteFiles::pp_pageControlChange()
 {
-    if (form_.pp_pageControl->currentIndex() == 1)
+    if (pages_->currentIndex() == 1)
         OpenSelected();
 }
 
@@ -313,9 +342,9 @@ bool TPaletteFiles::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (type == QEvent::KeyPress && (watched == tabBar_ || watched == form_.pp_pageControl)) {
-        const int target = TabSwitchTarget(form_.pp_pageControl, static_cast<QKeyEvent*>(event), watched == tabBar_);
-        if (target >= 0 && target != form_.pp_pageControl->currentIndex()) {
+    if (type == QEvent::KeyPress && (watched == tabBar_ || watched == pages_)) {
+        const int target = TabSwitchTarget(pages_, static_cast<QKeyEvent*>(event), watched == tabBar_);
+        if (target >= 0 && target != pages_->currentIndex()) {
             // As for a click: the question comes while the palette is in sight.
             if (!pp_pageControlChanging())
                 return true;
@@ -355,7 +384,7 @@ bool TPaletteFiles::eventFilter(QObject* watched, QEvent* event)
 
 void TPaletteFiles::UpdateFileMenu()
 {
-    const TPaletteModel& pal = form_.Pal;
+    const TPaletteModel& pal = pal_;
     mu_save->setEnabled(!pal.PaletteSaved);
     mu_delete->setEnabled(pal.PaletteSaved);
     mu_saveas->setEnabled(pal.PaletteOnFile);
@@ -369,7 +398,7 @@ QPoint TPaletteFiles::FilePopupPoint() const
     const QPoint pointer = Services().screen->cursorPos();
     QScreen* screen = QGuiApplication::primaryScreen();
     const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
-    return {form_.x() + FlatButton3->x() - FlatButton3->width(), int(pointer.y() / ratio)};
+    return {window_->x() + FlatButton3->x() - FlatButton3->width(), int(pointer.y() / ratio)};
 }
 
 void TPaletteFiles::FlatButton3Click()
@@ -380,28 +409,45 @@ void TPaletteFiles::FlatButton3Click()
 
 TPaletteFiles::TSaveOutcome TPaletteFiles::Save()
 {
-    TPaletteModel& pal = form_.Pal;
-    if (pal.PaletteOnFile) {
-        if (pal.ChangedOnDisk(pal.PaletteName)
-            && !Services().dialogs->ask(TMsgIcon::Confirm,
-                                        QStringLiteral("Palette - ") + pal.PaletteName
-                                            + QStringLiteral(" - was changed by another program since Tintwell last read or saved it.\n"
-                                                             "Do you want to overwrite it?")))
-            return TSaveOutcome::Failed;
-        const TFileResult written = pal.WritePaletteFile(pal.PaletteName);
-        if (!written) {
-            Services().dialogs->message(TMsgIcon::Error, written.error);
-            return TSaveOutcome::Failed;
+    TPaletteModel& pal = pal_;
+    TPaletteFlags facts = Flags();
+    facts.changedOnDisk = pal.PaletteOnFile && pal.ChangedOnDisk(pal.PaletteName);
+    TPaletteOutcomes done;
+    bool nameDialog = false;
+    for (;;) {
+        const TPaletteCommandPlan plan = PlanCommand(TPaletteCommand::Save, facts, done);
+        switch (plan.next) {
+        case TPaletteStep::AskToOverwrite:
+            done.confirmed = Services().dialogs->ask(
+                TMsgIcon::Confirm, QStringLiteral("Palette - ") + pal.PaletteName
+                                       + QStringLiteral(" - was changed by another program since Tintwell last read or saved it.\n"
+                                                        "Do you want to overwrite it?"));
+            break;
+        case TPaletteStep::Work:
+            nameDialog = plan.nameDialog;
+            if (nameDialog) {
+                TForm4 dialog(window_, *this, false);
+                if (Services().dialogs->exec(dialog) == QDialog::Accepted)
+                    done.work = TWorkOutcome::Done;
+                else
+                    done.work = dialog.WriteFailed ? TWorkOutcome::Failed : TWorkOutcome::Cancelled;
+            } else if (const TFileResult written = pal.WritePaletteFile(pal.PaletteName); written) {
+                done.work = TWorkOutcome::Done;
+            } else {
+                Services().dialogs->message(TMsgIcon::Error, written.error);
+                done.work = TWorkOutcome::Failed;
+            }
+            break;
+        case TPaletteStep::Finish:
+            ApplyChange(pal, plan.change, pal.PaletteName);
+            // The name dialog has said how the palette was saved.
+            if (!nameDialog)
+                hooks_.status(QStringLiteral("Saved file"), pal.PaletteName + QStringLiteral("(Saved)"));
+            return plan.saveOutcome;
+        default:
+            return plan.saveOutcome;
         }
-        pal.PaletteSaved = true;
-        form_.SetStatus(QStringLiteral("Saved file"), pal.PaletteName + QStringLiteral("(Saved)"));
-        return TSaveOutcome::Saved;
     }
-    form_.SaveAsMode = false;
-    TForm4 dialog(form_, *this);
-    if (Services().dialogs->exec(dialog) == QDialog::Accepted)
-        return TSaveOutcome::Saved;
-    return dialog.WriteFailed ? TSaveOutcome::Failed : TSaveOutcome::Cancelled;
 }
 
 void TPaletteFiles::mu_saveClick()
@@ -411,96 +457,96 @@ void TPaletteFiles::mu_saveClick()
 
 void TPaletteFiles::mu_saveasClick()
 {
-    TPaletteModel& pal = form_.Pal;
-    // Only a palette with a file has one to read back afterwards.
-    if (!pal.PaletteOnFile)
+    TPaletteOutcomes done;
+    if (PlanCommand(TPaletteCommand::SaveAs, Flags(), done).next == TPaletteStep::GiveUp)
         return;
-    pal.SelectedSwatch = -1;
-    form_.SaveAsMode = true;
-    if (!pal.PaletteSaved
-        && Services().dialogs->ask(TMsgIcon::Warning, QStringLiteral("Palette - ") + pal.PaletteName
-                                                          + QStringLiteral(" - is not saved.\nDo you want to save it now ?"))
-        && Save() == TSaveOutcome::Failed)
+    pal_.SelectedSwatch = -1;
+    TPaletteCommandPlan plan = NextStep(TPaletteCommand::SaveAs, Flags(), done);
+    if (plan.next != TPaletteStep::Work)
         return;
-    form_.SaveAsMode = true;
-    bool writeFailed = false;
     {
-        TForm4 dialog(form_, *this);
-        writeFailed = Services().dialogs->exec(dialog) != QDialog::Accepted && dialog.WriteFailed;
+        TForm4 dialog(window_, *this, true);
+        if (Services().dialogs->exec(dialog) == QDialog::Accepted)
+            done.work = TWorkOutcome::Done;
+        else
+            done.work = dialog.WriteFailed ? TWorkOutcome::Failed : TWorkOutcome::Cancelled;
     }
-    // Saved: the new file; cancelled: the old one, dropping unsaved changes.
-    // Cancelled after a write failed, the colours that could not be written
-    // stay, still unsaved.
-    if (!writeFailed)
-        ReadAndLayout(pal.PaletteName);
-    form_.RepaintPaletteView();
+    plan = NextStep(TPaletteCommand::SaveAs, Flags(), done);
+    if (plan.readBack)
+        ReadAndLayout(pal_.PaletteName);
+    hooks_.repaintView();
 }
 
 void TPaletteFiles::mu_deleteClick()
 {
     const int i = SelectedIndex();
-    if (i < 0)
-        return;
-    if (!Services().dialogs->ask(
-            TMsgIcon::Warning,
-            QStringLiteral("Your palette can not be resotred after being deleted.\nDo you want to continue ?")))
-        return;
-    TPaletteModel& pal = form_.Pal;
-    const QString name = list_pp->item(i)->text();
-    pal.SelectedSwatch = -1;
-    if (::unlink(QFile::encodeName(pal.PaletteFilePath(name)).constData()) != 0) {
-        const int error = errno;
-        Services().dialogs->message(TMsgIcon::Error, QStringLiteral("Palette - ") + name
-                                                         + QStringLiteral(" is not deleted!\nError: ")
-                                                         + QString::number(error));
-        return;
+    TPaletteFlags facts = Flags();
+    facts.hasNeighbour = list_pp->count() >= 2;
+    TPaletteOutcomes done;
+    QString next;
+    for (;;) {
+        const TPaletteCommandPlan plan = PlanCommand(TPaletteCommand::Delete, facts, done);
+        switch (plan.next) {
+        case TPaletteStep::AskToDelete:
+            done.confirmed = Services().dialogs->ask(
+                TMsgIcon::Warning,
+                QStringLiteral("Your palette can not be resotred after being deleted.\nDo you want to continue ?"));
+            break;
+        case TPaletteStep::Work: {
+            const QString name = list_pp->item(i)->text();
+            pal_.SelectedSwatch = -1;
+            if (::unlink(QFile::encodeName(pal_.PaletteFilePath(name)).constData()) != 0) {
+                const int error = errno;
+                Services().dialogs->message(TMsgIcon::Error, QStringLiteral("Palette - ") + name
+                                                                 + QStringLiteral(" is not deleted!\nError: ")
+                                                                 + QString::number(error));
+                done.work = TWorkOutcome::Failed;
+                break;
+            }
+            done.work = TWorkOutcome::Done;
+            if (!facts.hasNeighbour) {
+                delete list_pp->takeItem(i);
+                break;
+            }
+            const int neighbour = i == 0 ? i + 1 : i - 1;
+            next = list_pp->item(neighbour)->text();
+            list_pp->setCurrentRow(neighbour);
+            delete list_pp->takeItem(i);
+            break;
+        }
+        case TPaletteStep::OpenNeighbour:
+            done.neighbourRead = ReadAndLayout(next);
+            break;
+        case TPaletteStep::Finish: {
+            ApplyChange(pal_, plan.change, next);
+            const bool untitled = plan.change.name == TNameChange::Untitled;
+            hooks_.setPageCaption(pal_.PaletteName);
+            hooks_.repaintView();
+            hooks_.status(QStringLiteral("File is deleted"), untitled ? kNotSaved : pal_.PaletteName);
+            return;
+        }
+        default:
+            return;
+        }
     }
-    auto becomeUntitled = [&] {
-        pal.Palette.clear();
-        pal.PaletteOnFile = false;
-        pal.PaletteSaved = false;
-        pal.PaletteName = kUntitled;
-        form_.SetPageCaption(kUntitled);
-        form_.RepaintPaletteView();
-        form_.SetStatus(QStringLiteral("File is deleted"), kNotSaved);
-    };
-    if (list_pp->count() < 2) {
-        delete list_pp->takeItem(i);
-        becomeUntitled();
-        return;
-    }
-    const int neighbour = i == 0 ? i + 1 : i - 1;
-    const QString next = list_pp->item(neighbour)->text();
-    list_pp->setCurrentRow(neighbour);
-    delete list_pp->takeItem(i);
-    if (!ReadAndLayout(next)) {
-        // The deleted palette's swatches have no file any more, and the
-        // neighbour cannot be read: start afresh rather than keep either.
-        becomeUntitled();
-        return;
-    }
-    pal.PaletteOnFile = true;
-    pal.PaletteName = next;
-    form_.SetPageCaption(next);
-    form_.RepaintPaletteView();
-    form_.SetStatus(QStringLiteral("File is deleted"), next);
 }
 
-bool TPaletteFiles::MayReplaceOpenPalette()
+std::optional<TPaletteChange> TPaletteFiles::MayReplaceOpenPalette(TPaletteCommand command)
 {
-    TPaletteModel& pal = form_.Pal;
-    pal.SelectedSwatch = -1;
-    return pal.PaletteSaved
-           || !Services().dialogs->ask(TMsgIcon::Warning, QStringLiteral("Do you want to save your palette - \n")
-                                                              + form_.PageCaption() + QStringLiteral("?"))
-           || Save() != TSaveOutcome::Failed;
+    pal_.SelectedSwatch = -1;
+    TPaletteOutcomes done;
+    const TPaletteCommandPlan plan = NextStep(command, Flags(), done);
+    if (plan.next != TPaletteStep::Finish)
+        return std::nullopt;
+    return plan.change;
 }
 
 void TPaletteFiles::mu_newppClick()
 {
-    if (!MayReplaceOpenPalette())
+    const std::optional<TPaletteChange> change = MayReplaceOpenPalette(TPaletteCommand::NewPalette);
+    if (!change)
         return;
-    StartNewPalette();
+    StartNewPalette(*change);
     ShowPalettePage();
 }
 
@@ -521,32 +567,81 @@ void TPaletteFiles::mu_importClick()
         Services().dialogs->message(TMsgIcon::Error, read.error);
         return;
     }
-    if (!MayReplaceOpenPalette())
+    const std::optional<TPaletteChange> change = MayReplaceOpenPalette(TPaletteCommand::Import);
+    if (!change)
         return;
-    TPaletteModel& pal = form_.Pal;
+    TPaletteModel& pal = pal_;
     pal.Palette = std::move(read.swatches);
-    pal.PaletteName = read.name;
-    pal.PaletteOnFile = false;
-    pal.PaletteSaved = false;
+    ApplyChange(pal, *change, read.name);
     pal.SelectedSwatch = -1;
-    form_.palettePage->ApplySwatchSize();
+    hooks_.applySwatchSize();
     pal.LayoutPalette();
-    form_.SetPageCaption(read.name);
+    hooks_.setPageCaption(read.name);
     ShowPalettePage();
-    form_.palettePage->EnableEditButtons(true);
-    form_.RepaintPaletteView();
-    form_.SetStatus(QStringLiteral("Palette imported"), read.name + QStringLiteral(" (Not saved)"));
+    hooks_.enableEditButtons(true);
+    hooks_.repaintView();
+    hooks_.status(QStringLiteral("Palette imported"), read.name + QStringLiteral(" (Not saved)"));
 }
 
 void TPaletteFiles::mu_renameClick()
 {
-    if (!form_.Pal.PaletteSaved) {
+    const TPaletteCommandPlan plan = PlanCommand(TPaletteCommand::Rename, Flags(), {});
+    if (plan.next == TPaletteStep::RemindToSave) {
         Services().dialogs->message(TMsgIcon::Information,
                                     QStringLiteral("Remember to save your palette first before rename it."));
         return;
     }
-    if (SelectedIndex() < 0)
+    if (plan.next != TPaletteStep::Work)
         return;
-    TForm3 dialog(form_, *this);
+    // The dialog renames the file and applies the change itself.
+    TForm3 dialog(window_, *this);
     Services().dialogs->exec(dialog);
+}
+
+// ---- Closing -------------------------------------------------------------------
+
+bool TPaletteFiles::MayClose(const QString& userDataDir)
+{
+    TPaletteOutcomes done;
+    for (;;) {
+        const TPaletteCommandPlan plan = NextStep(TPaletteCommand::Close, Flags(), done);
+        switch (plan.next) {
+        case TPaletteStep::KeepCopy:
+            done.copyKept = KeepRecoveryCopy(userDataDir, plan);
+            break;
+        case TPaletteStep::AskCloseAnyway: {
+            const QString notSaved = plan.saveFailed ? QStringLiteral("Your palette could not be saved.")
+                                                     : QStringLiteral("Your palette was not saved.");
+            done.closeAnyway = Services().dialogs->ask(
+                TMsgIcon::Warning, notSaved + QStringLiteral(" No copy of it could be kept anywhere:\n")
+                                       + rescueErrors_.join('\n')
+                                       + QStringLiteral("\n\nClose anyway? Its colours will be lost. Answer No to keep the "
+                                                        "window open and try again after freeing some space."));
+            break;
+        }
+        case TPaletteStep::Finish:
+            return true;
+        default:
+            return false;
+        }
+    }
+}
+
+// The palette is written where the user's data lives, or, when that disk
+// cannot take it, on another file system, and the program says where.
+bool TPaletteFiles::KeepRecoveryCopy(const QString& userDataDir, const TPaletteCommandPlan& plan)
+{
+    const QString name = plan.copyUnderName ? pal_.PaletteName : kUntitled;
+    const TRescueResult copy = KeepRescueCopy(pal_.Palette, name, RescuePlaces(userDataDir));
+    rescueErrors_ = copy.errors;
+    if (!copy.ok)
+        return false;
+    const QString notSaved = plan.saveFailed ? QStringLiteral("Your palette could not be saved.")
+                                             : QStringLiteral("Your palette was not saved.");
+    QString text = notSaved + QStringLiteral(" A copy of it was kept in\n") + QDir::toNativeSeparators(copy.path);
+    if (copy.emptiedAtLogout)
+        text += QStringLiteral("\nThis folder is emptied when you log out or restart the computer: "
+                               "move the copy to a safe place.");
+    Services().dialogs->message(TMsgIcon::Information, text);
+    return true;
 }

@@ -1,9 +1,16 @@
 // "My Palettes" with its list and commands, and the palette page's File menu.
 #pragma once
 
+#include "palette/PaletteCommands.h"
+#include "palette/PaletteModel.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
 
 class QAction;
 class QListWidget;
@@ -11,12 +18,27 @@ class QMenu;
 class QPushButton;
 class QTabBar;
 class QWidget;
-class TForm1;
+class QTabWidget;
 
 class TPaletteFiles : public QObject {
     Q_OBJECT
 public:
-    TPaletteFiles(TForm1& form, QWidget* filePage, QWidget* palettePage);
+    // What the file commands and the name dialogs ask of the rest of the window.
+    struct THooks {
+        std::function<void(const QString&, const QString&)> status; // panels 0 and 1
+        std::function<QString()> pageCaption;
+        std::function<void(const QString&)> setPageCaption;
+        std::function<void()> repaintView;
+        std::function<void()> applySwatchSize; // from the palette page's size choice
+        std::function<void(bool)> enableEditButtons;
+        // Stores the current colour and `name` as the last colour and palette.
+        std::function<void(const QString&)> storeLastValues;
+    };
+    // `window` owns the menu and the dialogs and places them; `pages` is the
+    // palette notebook ("My Palettes" and the open palette's page), whose
+    // page switches this guards.
+    TPaletteFiles(QWidget* window, TPaletteModel& pal, THooks hooks, QTabWidget* pages, QWidget* filePage,
+                  QWidget* palettePage);
 
     // "My Palettes"
     QListWidget* list_pp = nullptr;
@@ -46,7 +68,13 @@ public:
     QString ExistingPaletteName(const QString& name) const;
     bool PaletteExists(const QString& name) const { return !ExistingPaletteName(name).isNull(); }
     // Stores the current colour and `name` as the last colour and palette.
-    void StoreLastValues(const QString& name);
+    void StoreLastValues(const QString& name) { hooks_.storeLastValues(name); }
+    // After a name dialog wrote or renamed the palette's file as `name`:
+    // the view, the stored last values, the list, the caption and the status.
+    void ShowNamed(const QString& name, const QString& status0, const QString& status1);
+    TPaletteModel& Palette() { return pal_; }
+    // The open palette's flags as the command plans read them.
+    TPaletteFlags Flags() const;
 
     // Handlers of "My Palettes".
     void list_ppClick();
@@ -84,13 +112,14 @@ public:
     void mu_importClick();
     void mu_renameClick();
 
-    // Failed: the palette is not saved although the user asked for it (a
-    // write error, even when the name dialog was cancelled after it, or an
-    // overwrite of another program's changes declined). Cancelled: the
-    // name dialog was cancelled without a failed write.
-    enum class TSaveOutcome { Saved, Cancelled, Failed };
+    using TSaveOutcome = ::TSaveOutcome;
     // Save as the File menu's "Save" does it, telling how it ended.
     TSaveOutcome Save();
+    // Before the window closes: the offer to save and, when the colours did
+    // not reach their file, a copy kept under `userDataDir` or elsewhere.
+    // False only when nothing could be kept and the user chose to keep the
+    // window open.
+    bool MayClose(const QString& userDataDir);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,13 +132,25 @@ private:
     // and returns false when the file cannot be read.
     bool ReadAndLayout(const QString& name);
     bool LeavePalettePage();
-    void StartNewPalette();
+    void StartNewPalette(const TPaletteChange& change);
     // Before the open palette is replaced: offers to save unsaved colours.
-    // False when a wanted save failed, so the open palette must stay.
-    bool MayReplaceOpenPalette();
+    // Empty when a wanted save failed, so the open palette must stay;
+    // otherwise what the command then does to the palette.
+    std::optional<TPaletteChange> MayReplaceOpenPalette(TPaletteCommand command);
     void PageChanged(int index);
+    // Asks PlanCommand for the next step, running the offer to save and the
+    // save it leads to, until a step of the command's own comes. `facts`
+    // holds the command's facts; the palette's flags are read afresh.
+    TPaletteCommandPlan NextStep(TPaletteCommand command, TPaletteFlags facts, TPaletteOutcomes& done);
+    // Keeps a copy of the unsaved colours; false when no place took it
+    // (rescueErrors_ then says why for each).
+    bool KeepRecoveryCopy(const QString& userDataDir, const TPaletteCommandPlan& plan);
+    QStringList rescueErrors_;
 
-    TForm1& form_;
+    QWidget* window_;
+    TPaletteModel& pal_;
+    THooks hooks_;
+    QTabWidget* pages_;
     QTabBar* tabBar_ = nullptr;      // of pp_pageControl
     QWidget* listViewport_ = nullptr; // of list_pp
     QString importFolder_;

@@ -1,6 +1,5 @@
 #include "palette/PalettePage.h"
 
-#include "app/TForm1.h"
 #include "widgets/Widgets.h"
 #include "platform/Services.h"
 #include "widgets/SizeChoice.h"
@@ -9,11 +8,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
-#include <QTabWidget>
 
-TPalettePage::TPalettePage(TForm1& form, QWidget* page)
-    : QObject(&form)
-    , form_(form)
+TPalettePage::TPalettePage(QObject* parent, TPaletteModel& pal, THooks hooks, QWidget* page)
+    : QObject(parent)
+    , pal_(pal)
+    , hooks_(std::move(hooks))
 {
     JvScrollBox1 = new TScrollBox(page, Qt::white);
     NameControl(JvScrollBox1, "JvScrollBox1", QStringLiteral("Palette colors"));
@@ -46,7 +45,7 @@ TPalettePage::TPalettePage(TForm1& form, QWidget* page)
     check_small = sizeChoice->small;
 
     Color_myPalette->onPaint = [this](QPainter& p, const QRect& exposed) {
-        const TPaletteModel& pal = form_.Pal;
+        const TPaletteModel& pal = pal_;
         LastPaintedCells = pal.Grid().Paint(p, pal.Palette, pal.SelectedSwatch, exposed);
     };
     Color_myPalette->onMouseDown = [this](Qt::MouseButton button, QPoint at) { Color_myPaletteMouseDown(button, at); };
@@ -69,7 +68,7 @@ TSwatchSize TPalettePage::SizeChoice() const
 
 void TPalettePage::ApplySwatchSize()
 {
-    form_.Pal.ApplySwatchSize(SizeChoice());
+    pal_.ApplySwatchSize(SizeChoice());
 }
 
 void TPalettePage::EnableEditButtons(bool enabled)
@@ -81,14 +80,14 @@ void TPalettePage::EnableEditButtons(bool enabled)
 
 bool TPalettePage::HasSelection() const
 {
-    const TPaletteModel& pal = form_.Pal;
+    const TPaletteModel& pal = pal_;
     return pal.SelectedSwatch >= 0 && pal.SelectedSwatch < pal.SwatchCount();
 }
 
 // Repaint: sets the view's height and has the visible part drawn again.
 void TPalettePage::Color_myPalettePaint()
 {
-    TPaletteModel& pal = form_.Pal;
+    TPaletteModel& pal = pal_;
     if (pal.SwatchCount() == 0) {
         pal.SelectedSwatch = -1;
         EnableEditButtons(false);
@@ -99,27 +98,24 @@ void TPalettePage::Color_myPalettePaint()
 
 void TPalettePage::Color_myPaletteMouseDown(Qt::MouseButton, QPoint at)
 {
-    const std::int32_t hit = form_.Pal.SwatchAt(at.x(), at.y());
+    const std::int32_t hit = pal_.SwatchAt(at.x(), at.y());
     if (hit < 0)
         return;
-    form_.Pal.SelectedSwatch = hit;
+    pal_.SelectedSwatch = hit;
     Color_myPalettePaint();
 }
 
 void TPalettePage::Color_myPaletteMouseUp()
 {
-    form_.Color.PointerPicking = false;
+    hooks_.pointerReleased();
 }
 
 void TPalettePage::ApplySelectedSwatch()
 {
-    const TSwatch& s = form_.Pal.Palette[std::size_t(form_.Pal.SelectedSwatch)];
+    const TSwatch& s = pal_.Palette[std::size_t(pal_.SelectedSwatch)];
     // The cell shows the low byte of each channel; that is the colour taken.
-    form_.SetCurrentColor(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF);
-    form_.Grab.GrabbedSelection = -1;
-    form_.LibrarySelectedSwatch = -1;
-    // Their views show the cleared selections at their next paint.
-    form_.AdvPageControl1->update();
+    hooks_.setColor({s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF});
+    hooks_.clearOtherSelections();
 }
 
 void TPalettePage::Color_myPaletteDblClick()
@@ -127,37 +123,37 @@ void TPalettePage::Color_myPaletteDblClick()
     if (!HasSelection())
         return;
     ApplySelectedSwatch();
-    form_.SetStatus(QStringLiteral("Watch a color"), form_.PageCaption());
-    form_.test_pageControlChange();
+    hooks_.status(QStringLiteral("Watch a color"), hooks_.pageCaption());
+    hooks_.refreshTestBoard();
 }
 
 void TPalettePage::b_ppAddClick()
 {
-    if (form_.pp_pageControl->currentIndex() == 0) {
+    if (hooks_.listInFront()) {
         // Open the palette chosen in the list first. When nothing could be
         // opened (no entry selected, or the file failed to read) the list
         // stays in front and nothing is added.
-        form_.list_ppDblClick();
-        if (form_.pp_pageControl->currentIndex() == 0)
+        hooks_.openSelected();
+        if (hooks_.listInFront())
             return;
     }
-    TPaletteModel& pal = form_.Pal;
-    pal.Palette.push_back({form_.Color.NewColor.Red, form_.Color.NewColor.Green, form_.Color.NewColor.Blue, 0, 0});
+    TPaletteModel& pal = pal_;
+    const TRgbColor current = hooks_.currentColor();
+    pal.Palette.push_back({current.Red, current.Green, current.Blue, 0, 0});
     ApplySwatchSize();
     pal.LayoutPalette();
     EnableEditButtons(true);
     Color_myPalettePaint();
     JvScrollBox1->scrollToEnd();
     const TSwatch& added = pal.Palette.back();
-    form_.Color.LastAddedColor = {added.Red, added.Green, added.Blue};
-    form_.result_oldColorPaint();
+    hooks_.colorAdded({added.Red, added.Green, added.Blue});
     pal.PaletteSaved = false;
-    form_.SetStatus0(QStringLiteral("Added a new color"));
+    hooks_.status0(QStringLiteral("Added a new color"));
 }
 
 void TPalettePage::b_ppSwapClick()
 {
-    TPaletteModel& pal = form_.Pal;
+    TPaletteModel& pal = pal_;
     if (pal.SwatchCount() == 0) {
         Services().dialogs->message(TMsgIcon::None, QStringLiteral("You have not added any color in your palette yet."));
         return;
@@ -169,17 +165,18 @@ void TPalettePage::b_ppSwapClick()
         return;
     }
     TSwatch& s = pal.Palette[std::size_t(pal.SelectedSwatch)];
-    s.Red = form_.Color.NewColor.Red;
-    s.Green = form_.Color.NewColor.Green;
-    s.Blue = form_.Color.NewColor.Blue;
+    const TRgbColor current = hooks_.currentColor();
+    s.Red = current.Red;
+    s.Green = current.Green;
+    s.Blue = current.Blue;
     pal.PaletteSaved = false;
     Color_myPalettePaint();
-    form_.SetStatus(QStringLiteral("A color is swapped"), form_.PageCaption());
+    hooks_.status(QStringLiteral("A color is swapped"), hooks_.pageCaption());
 }
 
 void TPalettePage::b_ppWatchMouseDown()
 {
-    if (form_.Pal.SwatchCount() == 0)
+    if (pal_.SwatchCount() == 0)
         return;
     if (!HasSelection()) {
         Services().dialogs->message(TMsgIcon::Information,
@@ -187,18 +184,18 @@ void TPalettePage::b_ppWatchMouseDown()
         return;
     }
     ApplySelectedSwatch();
-    form_.test_pageControlChange();
-    form_.SetStatus(QStringLiteral("Watch a color"), form_.PageCaption());
+    hooks_.refreshTestBoard();
+    hooks_.status(QStringLiteral("Watch a color"), hooks_.pageCaption());
 }
 
 void TPalettePage::b_ppWatchMouseUp()
 {
-    form_.Color.PointerPicking = false;
+    hooks_.pointerReleased();
 }
 
 void TPalettePage::b_ppDelClick()
 {
-    TPaletteModel& pal = form_.Pal;
+    TPaletteModel& pal = pal_;
     if (!HasSelection()) {
         Services().dialogs->message(TMsgIcon::Warning,
                                     QStringLiteral("You can not delete color from palette now !\nThe reason may "
@@ -226,20 +223,20 @@ void TPalettePage::b_ppDelClick()
     }
     pal.PaletteSaved = false;
     Color_myPalettePaint();
-    form_.SetStatus(QStringLiteral("A color is deleted"), form_.PageCaption());
+    hooks_.status(QStringLiteral("A color is deleted"), hooks_.pageCaption());
 }
 
 void TPalettePage::SizeChanged()
 {
     ApplySwatchSize();
-    form_.Pal.LayoutPalette();
+    pal_.LayoutPalette();
     Color_myPalettePaint();
 }
 
 bool TPalettePage::eventFilter(QObject* watched, QEvent* event)
 {
     // Input only: other events also arrive while the window is being taken
-    // down, when the form must not be touched.
+    // down, when the hooks must not be called.
     bool down = false, up = false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -265,7 +262,7 @@ bool TPalettePage::eventFilter(QObject* watched, QEvent* event)
         if (down) {
             // When a box is about to be shown, the button must not stay down
             // behind it: the release would go to the box.
-            const bool boxComing = form_.Pal.SwatchCount() > 0 && !HasSelection();
+            const bool boxComing = pal_.SwatchCount() > 0 && !HasSelection();
             b_ppWatchMouseDown();
             return boxComing;
         }
@@ -276,7 +273,7 @@ bool TPalettePage::eventFilter(QObject* watched, QEvent* event)
 
 void TPalettePage::AppendSwatches(const std::vector<TSwatch>& swatches)
 {
-    TPaletteModel& pal = form_.Pal;
+    TPaletteModel& pal = pal_;
     for (const TSwatch& g : swatches)
         pal.Palette.push_back({g.Red, g.Green, g.Blue, 0, 0});
     ApplySwatchSize();

@@ -2,13 +2,15 @@
 // the cell size choice.
 #pragma once
 
+#include "color/ColorConv.h"
 #include "palette/PaletteModel.h"
 
 #include <QObject>
 
+#include <functional>
+
 class QRadioButton;
 class QWidget;
-class TForm1;
 class TImageButton;
 class TPaintBox;
 class TScrollBox;
@@ -17,7 +19,22 @@ class TSizeChoice;
 class TPalettePage : public QObject {
     Q_OBJECT
 public:
-    TPalettePage(TForm1& form, QWidget* page);
+    // What the page asks of the rest of the window.
+    struct THooks {
+        std::function<TRgbColor()> currentColor;
+        std::function<void(const TRgbColor&)> setColor;       // a swatch was taken
+        std::function<void(const TRgbColor&)> colorAdded;     // the last colour added to the palette
+        std::function<void()> clearOtherSelections;           // of the grabbed list and the library
+        std::function<void()> refreshTestBoard;
+        std::function<void()> pointerReleased;                // the button went up over the view or Watch
+        std::function<void(const QString&, const QString&)> status; // panels 0 and 1
+        std::function<void(const QString&)> status0;
+        std::function<QString()> pageCaption;
+        // "My Palettes" is in front, and opening its selected palette.
+        std::function<bool()> listInFront;
+        std::function<void()> openSelected;
+    };
+    TPalettePage(QObject* parent, TPaletteModel& pal, THooks hooks, QWidget* page);
 
     TScrollBox* JvScrollBox1 = nullptr;
     TPaintBox* Color_myPalette = nullptr;
@@ -65,5 +82,6 @@ private:
     // view's double click do.
     void ApplySelectedSwatch();
 
-    TForm1& form_;
+    TPaletteModel& pal_;
+    THooks hooks_;
 };

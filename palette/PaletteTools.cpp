@@ -1,6 +1,5 @@
 #include "palette/PaletteTools.h"
 
-#include "app/TForm1.h"
 #include "widgets/Widgets.h"
 #include "palette/PaletteExport.h"
 #include "palette/PaletteFormats.h"
@@ -26,14 +25,18 @@ const QString kExportStepFailed
 
 } // namespace
 
-TPaletteTools::TPaletteTools(TForm1& form, QWidget* palettePage)
-    : QObject(&form)
-    , form_(form)
+TPaletteTools::TPaletteTools(QWidget* window, TPaletteModel& pal, const QString& exportFolder, THooks hooks,
+                             QWidget* palettePage)
+    : QObject(window)
+    , window_(window)
+    , pal_(pal)
+    , exportFolder_(exportFolder)
+    , hooks_(std::move(hooks))
 {
     mu_export = new QPushButton(QStringLiteral("Export"), palettePage);
     NameControl(mu_export, "mu_export", QStringLiteral("Export"));
     mu_export->setGeometry(332, 66, 58, 49);
-    JvPopupMenu1 = new QMenu(&form);
+    JvPopupMenu1 = new QMenu(window);
     JvPopupMenu1->setObjectName("JvPopupMenu1");
     Exporttobmp1 = AddAction(JvPopupMenu1, "Exporttobmp1", QStringLiteral("Export to .bmp"));
     Exporttopng1 = AddAction(JvPopupMenu1, "Exporttopng1", QStringLiteral("Export to .png"));
@@ -46,7 +49,7 @@ TPaletteTools::TPaletteTools(TForm1& form, QWidget* palettePage)
     b_ppSort = new QPushButton(QStringLiteral("Sort"), palettePage);
     NameControl(b_ppSort, "b_ppSort", QStringLiteral("Sort"));
     b_ppSort->setGeometry(332, 122, 58, 49);
-    sort_popup = new QMenu(&form);
+    sort_popup = new QMenu(window);
     sort_popup->setObjectName("sort_popup");
     ByHue1 = AddAction(sort_popup, "ByHue1", QStringLiteral("By Tints/Shades"));
     BySaturation1 = AddAction(sort_popup, "BySaturation1", QStringLiteral("By Red"));
@@ -76,16 +79,16 @@ TPaletteTools::TPaletteTools(TForm1& form, QWidget* palettePage)
 QPoint TPaletteTools::MenuPoint(const QPushButton* button) const
 {
     // The pointer comes in screen pixels; menus are placed in logical ones.
-    const qreal ratio = form_.devicePixelRatioF();
+    const qreal ratio = window_->devicePixelRatioF();
     const int pointerY = int(Services().screen->cursorPos().y() / (ratio > 0 ? ratio : 1));
-    return {form_.frameGeometry().x() + button->x() - button->width(), pointerY};
+    return {window_->frameGeometry().x() + button->x() - button->width(), pointerY};
 }
 
 // ---- Sorting -------------------------------------------------------------------
 
 void TPaletteTools::b_ppSortClick()
 {
-    if (form_.Pal.SwatchCount() < 1) {
+    if (pal_.SwatchCount() < 1) {
         Services().dialogs->message(TMsgIcon::Information, QStringLiteral("There have no enough colors to do sorting."));
         return;
     }
@@ -94,11 +97,11 @@ void TPaletteTools::b_ppSortClick()
 
 void TPaletteTools::SortOpenPalette(TSortOrder order)
 {
-    SortPalette(form_.Pal.Palette, order);
-    form_.Pal.SelectedSwatch = -1;
-    form_.RepaintPaletteView();
-    form_.Pal.PaletteSaved = false;
-    form_.SetStatus(QStringLiteral("Colors are sorted."), form_.PageCaption() + QStringLiteral("(Not saved)"));
+    SortPalette(pal_.Palette, order);
+    pal_.SelectedSwatch = -1;
+    hooks_.repaintView();
+    pal_.PaletteSaved = false;
+    hooks_.status(QStringLiteral("Colors are sorted."), hooks_.pageCaption() + QStringLiteral("(Not saved)"));
 }
 
 // ---- Export ------------------------------------------------------------------------
@@ -110,13 +113,13 @@ void TPaletteTools::mu_exportClick()
 
 void TPaletteTools::Exporttobmp1Click()
 {
-    if (form_.Pal.SwatchCount() < 1) {
+    if (pal_.SwatchCount() < 1) {
         Services().dialogs->message(TMsgIcon::Information, QStringLiteral("There have no colors to be exported to Bitmap."));
         return;
     }
     // A picture that cannot be built is refused before the user names a file.
-    form_.ApplySwatchSize();
-    const QString sizeError = PaletteExport::SizeError(form_.Pal.SwatchWidth, form_.Pal.SwatchCount());
+    hooks_.applySwatchSize();
+    const QString sizeError = PaletteExport::SizeError(pal_.SwatchWidth, pal_.SwatchCount());
     if (!sizeError.isEmpty()) {
         Services().dialogs->message(TMsgIcon::Error, sizeError);
         return;
@@ -126,7 +129,7 @@ void TPaletteTools::Exporttobmp1Click()
     request.title = QStringLiteral("Export palette");
     request.filter = QStringLiteral("Bitmaps (*.bmp)");
     request.defaultSuffix = QStringLiteral("bmp");
-    request.directory = form_.ExportFolder;
+    request.directory = exportFolder_;
     request.fileName = lastExportFile_;
     request.confirmOverwrite = true;
     const QString fileName = Services().dialogs->saveFileName(request);
@@ -134,9 +137,9 @@ void TPaletteTools::Exporttobmp1Click()
         return;
     lastExportFile_ = fileName;
 
-    form_.ApplySwatchSize();
+    hooks_.applySwatchSize();
     const PaletteExport::TPicture picture =
-        PaletteExport::BuildExportImage(form_.PageCaption(), form_.Pal.Palette, form_.Pal.SwatchWidth);
+        PaletteExport::BuildExportImage(hooks_.pageCaption(), pal_.Palette, pal_.SwatchWidth);
     if (!picture) {
         Services().dialogs->message(TMsgIcon::Error, picture.error);
         return;
@@ -164,12 +167,12 @@ void TPaletteTools::ExportAs(TExportFormat format)
         {"Export palette as JSON", "JSON files (*.json)", "json"},
     };
     const TKind& kind = kinds[int(format)];
-    TPaletteModel& pal = form_.Pal;
+    TPaletteModel& pal = pal_;
     if (pal.SwatchCount() < 1) {
         Services().dialogs->message(TMsgIcon::Information, QStringLiteral("There have no colors to be exported."));
         return;
     }
-    form_.ApplySwatchSize();
+    hooks_.applySwatchSize();
     if (format == TExportFormat::Png) {
         const QString sizeError = PaletteExport::SizeError(pal.SwatchWidth, pal.SwatchCount());
         if (!sizeError.isEmpty()) {
@@ -183,15 +186,15 @@ void TPaletteTools::ExportAs(TExportFormat format)
     request.title = QString::fromLatin1(kind.title);
     request.filter = QString::fromLatin1(kind.filter);
     request.defaultSuffix = QString::fromLatin1(kind.suffix);
-    request.directory = form_.ExportFolder;
-    request.fileName = last.isEmpty() ? form_.PageCaption() + '.' + request.defaultSuffix : last;
+    request.directory = exportFolder_;
+    request.fileName = last.isEmpty() ? hooks_.pageCaption() + '.' + request.defaultSuffix : last;
     request.confirmOverwrite = true;
     const QString fileName = Services().dialogs->saveFileName(request);
     if (fileName.isEmpty())
         return;
     last = fileName;
 
-    const QString name = form_.PageCaption();
+    const QString name = hooks_.pageCaption();
     QByteArray bytes;
     switch (format) {
     case TExportFormat::Png: {
@@ -220,23 +223,22 @@ void TPaletteTools::ExportAs(TExportFormat format)
 
 void TPaletteTools::Exported(const QString& fileName, const QString& status)
 {
-    form_.SetStatus(status, form_.PageCaption());
+    hooks_.status(status, hooks_.pageCaption());
     QString folder = QFileInfo(fileName).absolutePath();
     if (!folder.endsWith('/'))
         folder += '/';
     // Whether a file browser came up is not our concern.
     Services().desktop->openFolder(folder);
-    form_.mRegistry1.AddValue(QStringLiteral("reg_exportFolder"), folder);
     // A store that cannot be opened at all is the settings' own quiet
     // failure; one that was opened and then could not be written is an error
     // of this command.
-    if (!form_.mRegistry1.WriteValues() && form_.mRegistry1.LastWriteFailure == TmRegistry::TWriteFailure::NotStored)
+    if (!hooks_.storeExportFolder(folder))
         Services().dialogs->message(TMsgIcon::Error, kExportStepFailed);
 }
 
 void TPaletteTools::Openexportingfolder1Click()
 {
-    form_.SetStatus(QStringLiteral("Image exported"), form_.PageCaption());
+    hooks_.status(QStringLiteral("Image exported"), hooks_.pageCaption());
     // The opener's result is not looked at: a missing folder brings no message.
-    Services().desktop->openFolder(form_.ExportFolder);
+    Services().desktop->openFolder(exportFolder_);
 }

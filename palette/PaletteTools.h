@@ -3,22 +3,37 @@
 // folder.
 #pragma once
 
+#include "palette/PaletteModel.h"
 #include "palette/PaletteSort.h"
 
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 class QAction;
 class QMenu;
 class QPoint;
 class QPushButton;
 class QWidget;
-class TForm1;
 
 class TPaletteTools : public QObject {
     Q_OBJECT
 public:
-    TPaletteTools(TForm1& form, QWidget* palettePage);
+    // What the tools ask of the rest of the window.
+    struct THooks {
+        std::function<void(const QString&, const QString&)> status; // panels 0 and 1
+        std::function<QString()> pageCaption;
+        std::function<void()> repaintView;
+        std::function<void()> applySwatchSize; // from the palette page's size choice
+        // Stores the folder of the last export; false when the store was
+        // opened and then could not be written.
+        std::function<bool(const QString&)> storeExportFolder;
+    };
+    // `window` places the menus and owns them; `exportFolder` is where the
+    // export dialogs start.
+    TPaletteTools(QWidget* window, TPaletteModel& pal, const QString& exportFolder, THooks hooks,
+                  QWidget* palettePage);
 
     QPushButton* mu_export = nullptr;
     QMenu* JvPopupMenu1 = nullptr;
@@ -66,7 +81,10 @@ private:
     // After a file was written: the status, the folder opened and stored.
     void Exported(const QString& fileName, const QString& status);
 
-    TForm1& form_;
+    QWidget* window_;
+    TPaletteModel& pal_;
+    const QString& exportFolder_;
+    THooks hooks_;
     QString lastExportFile_;
     QString lastFormatFile_[5];
 };

@@ -273,7 +273,7 @@ TEST(ModelSquarePointer, InputsFollowADragWithoutWritingBack)
     TForm1& form = f.open();
     TColorArea& a = *form.colorArea;
     form.SetCurrentColor(0, 0, 255);
-    form.LibrarySelectedSwatch = 4;
+    form.Library.LibrarySelectedSwatch = 4;
     Press(a.Color_model1, {100, 100}, Qt::LeftButton);
     for (QPoint p : {QPoint(120, 40), QPoint(57, 133), QPoint(200, 10)}) {
         SendMove(a.Color_model1, p, Qt::LeftButton);
@@ -285,7 +285,7 @@ TEST(ModelSquarePointer, InputsFollowADragWithoutWritingBack)
         EXPECT_EQ(Inputs(a), expected);
         EXPECT_EQ(a.hexInput->text(), ColorToHex(MakeColorValue(expected)));
     }
-    EXPECT_EQ(form.LibrarySelectedSwatch, -1);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, -1);
     Release(a.Color_model1, {200, 10}, Qt::LeftButton);
 
     // After the release a typed channel places both markers from the colour.
@@ -584,17 +584,17 @@ TEST(ColourInputs, DuringAPressTheInputsOnlyClearTheSelections)
     Press(a.Color_model1, {60, 60}, Qt::LeftButton);
     const TRgbColor picked = form.Color.NewColor;
     form.Grab.GrabbedSelection = 5;
-    form.LibrarySelectedSwatch = 6;
+    form.Library.LibrarySelectedSwatch = 6;
     a.rgbInput_R->setValue(picked.Red == 9 ? 10 : 9);
     EXPECT_EQ(form.Color.NewColor, picked);
     EXPECT_EQ(form.Grab.GrabbedSelection, -1);
-    EXPECT_EQ(form.LibrarySelectedSwatch, -1);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, -1);
     form.Grab.GrabbedSelection = 5;
-    form.LibrarySelectedSwatch = 6;
+    form.Library.LibrarySelectedSwatch = 6;
     a.hexInput->setText("123456");
     EXPECT_EQ(form.Color.NewColor, picked);
     EXPECT_EQ(form.Grab.GrabbedSelection, -1);
-    EXPECT_EQ(form.LibrarySelectedSwatch, -1);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, -1);
     Release(a.Color_model1, {60, 60}, Qt::LeftButton);
 }
 

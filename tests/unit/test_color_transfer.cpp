@@ -98,9 +98,9 @@ TEST(CopyMenu, NewBoxLibraryAndGrabbedCellsOfferTheirColours)
     Choose(menu, "copy_plain");
     EXPECT_EQ(f.fake.clipboard.content, "255, 0, 170");
 
-    const TSwatch lib1 = form.LibrarySwatches[1];
+    const TSwatch lib1 = form.Library.LibrarySwatches[1];
     QTest::mousePress(form.libraryPage->libraryPalette, Qt::RightButton, {}, QPoint(lib1.Left + 5, lib1.Top + 5));
-    EXPECT_EQ(form.LibrarySelectedSwatch, -1);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, -1);
     menu = CopyMenuAt(form.libraryPage->libraryPalette, {lib1.Left + 5, lib1.Top + 5});
     ASSERT_NE(menu, nullptr);
     Choose(menu, "copy_hex");
@@ -427,17 +427,17 @@ TEST(SystemLibraries, ListedAfterTheProgramsOwnMarkedWithTheirSourceAndReadWhenC
                                    "My library: Own", "My library: Own2"}));
 
     combo->setCurrentIndex(1);
-    ASSERT_EQ(form.LibrarySwatchCount(), 2);
-    EXPECT_EQ(form.LibrarySwatches[1].Red, 68);
-    EXPECT_EQ(form.LibrarySwatches[1].Left, 31); // laid out as every library
+    ASSERT_EQ(form.Library.LibrarySwatchCount(), 2);
+    EXPECT_EQ(form.Library.LibrarySwatches[1].Red, 68);
+    EXPECT_EQ(form.Library.LibrarySwatches[1].Left, 31); // laid out as every library
     combo->setCurrentIndex(3);
-    EXPECT_EQ(form.LibrarySwatches[0].Blue, 3);
+    EXPECT_EQ(form.Library.LibrarySwatches[0].Blue, 3);
     combo->setCurrentIndex(4); // damaged: the error, and the library before stays
     ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
     EXPECT_TRUE(f.fake.dialogs.shown[0].text.contains("Line 2")) << f.fake.dialogs.shown[0].text.toStdString();
-    EXPECT_EQ(form.LibrarySwatches[0].Blue, 3);
+    EXPECT_EQ(form.Library.LibrarySwatches[0].Blue, 3);
     combo->setCurrentIndex(6);
-    EXPECT_EQ(form.LibrarySwatches[0].Red, 4);
+    EXPECT_EQ(form.Library.LibrarySwatches[0].Red, 4);
 }
 
 TEST(SystemLibraries, EveryPaletteGimpAndInkscapeShipShowsAsALibrary)
@@ -462,7 +462,7 @@ TEST(SystemLibraries, EveryPaletteGimpAndInkscapeShipShowsAsALibrary)
             combo->setCurrentIndex(index);
             const PaletteFormats::TReadResult read = PaletteFormats::ImportPaletteFile(file.filePath());
             ASSERT_TRUE(read.ok) << read.error.toStdString();
-            EXPECT_EQ(form.LibrarySwatchCount(), int(read.swatches.size())) << label.toStdString();
+            EXPECT_EQ(form.Library.LibrarySwatchCount(), int(read.swatches.size())) << label.toStdString();
             ++shown;
         }
     }

@@ -122,11 +122,11 @@ TEST(PaletteView, PressSelectsOnlyInsideACellAndDoubleClickAppliesTheSelection)
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(150, 50));
 
     form.Grab.GrabbedSelection = 3;
-    form.LibrarySelectedSwatch = 4;
+    form.Library.LibrarySelectedSwatch = 4;
     QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(150, 50));
     EXPECT_EQ(form.Color.NewColor, (TRgbColor{40, 50, 60}));
     EXPECT_EQ(form.Grab.GrabbedSelection, -1);
-    EXPECT_EQ(form.LibrarySelectedSwatch, -1);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, -1);
     // The release ends any pointer pick, whichever box it began on.
     form.Color.PointerPicking = true;
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(150, 50));
@@ -293,12 +293,12 @@ TEST(PaletteView, WatchActsWhenTheButtonGoesDown)
     TForm1& form = w.form();
     form.Pal.SelectedSwatch = 1;
     form.Grab.GrabbedSelection = 2;
-    form.LibrarySelectedSwatch = 2;
+    form.Library.LibrarySelectedSwatch = 2;
     QTest::mousePress(w.page().b_ppWatch, Qt::MiddleButton);
     // The colour shown in the cell: the low byte of each channel.
     EXPECT_EQ(form.Color.NewColor, (TRgbColor{44, 251, 7}));
     EXPECT_EQ(form.Grab.GrabbedSelection, -1);
-    EXPECT_EQ(form.LibrarySelectedSwatch, -1);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, -1);
     EXPECT_EQ(form.Status(0), "Watch a color");
     EXPECT_EQ(form.Status(1), "P");
     form.Color.PointerPicking = true;

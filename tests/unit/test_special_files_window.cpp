@@ -70,7 +70,7 @@ TEST(SpecialFilesAtStart, LibrariesListOnlyRegularVisibleFiles)
     TForm1& form = f.open();
     ASSERT_EQ(form.libraryPage->combo_lab->count(), 1);
     EXPECT_EQ(form.libraryPage->combo_lab->itemText(0), "Pastel");
-    EXPECT_EQ(form.LibrarySwatchCount(), 2);
+    EXPECT_EQ(form.Library.LibrarySwatchCount(), 2);
     EXPECT_TRUE(f.fake.dialogs.shown.empty());
     ::close(sock);
 }

@@ -234,7 +234,7 @@ struct LibraryPageFixture : ::testing::Test {
     // Centre of library swatch i in view pixels.
     static QPoint centre(const TForm1& form, int i)
     {
-        const TSwatch& s = form.LibrarySwatches[std::size_t(i)];
+        const TSwatch& s = form.Library.LibrarySwatches[std::size_t(i)];
         const int c = form.libraryPage->LibrarySwatchWidth;
         return {s.Left + c / 2, s.Top + c / 2};
     }
@@ -248,11 +248,11 @@ TEST_F(LibraryPageFixture, StartUpListsTheLibrariesAndLoadsTheFirstAtMediumSize)
     TLibraryPage& page = *form.libraryPage;
     EXPECT_EQ(items(page.combo_lab), QStringList({"Alpha", "Beta"}));
     EXPECT_EQ(page.combo_lab->currentText(), "Alpha");
-    EXPECT_EQ(form.LibrarySwatchCount(), 20);
-    EXPECT_EQ(form.LibrarySelectedSwatch, -1);
+    EXPECT_EQ(form.Library.LibrarySwatchCount(), 20);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, -1);
     EXPECT_TRUE(page.lb_medium->isChecked());
     EXPECT_EQ(page.libraryPalette->height(), 90);
-    EXPECT_EQ(QPoint(form.LibrarySwatches[8].Left, form.LibrarySwatches[8].Top), QPoint(1, 30));
+    EXPECT_EQ(QPoint(form.Library.LibrarySwatches[8].Left, form.Library.LibrarySwatches[8].Top), QPoint(1, 30));
     EXPECT_TRUE(f.fake.dialogs.shown.empty());
 }
 
@@ -261,7 +261,7 @@ TEST_F(LibraryPageFixture, NoLibraryFolderLeavesTheListAndTheViewEmpty)
     QDir(folder()).removeRecursively();
     TForm1& form = open();
     EXPECT_EQ(form.libraryPage->combo_lab->count(), 0);
-    EXPECT_EQ(form.LibrarySwatchCount(), 0);
+    EXPECT_EQ(form.Library.LibrarySwatchCount(), 0);
     EXPECT_TRUE(f.fake.dialogs.shown.empty());
 }
 
@@ -273,13 +273,13 @@ TEST_F(LibraryPageFixture, ClickPicksTheSwatchAndShowsItSelected)
     page.libraryPalette->resize(page.libraryPalette->size()); // laid out offscreen
 
     page.libraryPaletteMouseDown(Qt::LeftButton, centre(form, 1));
-    EXPECT_EQ(form.LibrarySelectedSwatch, 1);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, 1);
     EXPECT_EQ(form.Color.NewColor, (TRgbColor{40, 50, 60}));
 
     // What was drawn: the selected cell has a white border, the others grey.
     const QImage shot = page.libraryPalette->grab().toImage();
-    const TSwatch& s0 = form.LibrarySwatches[0];
-    const TSwatch& s1 = form.LibrarySwatches[1];
+    const TSwatch& s0 = form.Library.LibrarySwatches[0];
+    const TSwatch& s1 = form.Library.LibrarySwatches[1];
     EXPECT_EQ(shot.pixelColor(s0.Left, s0.Top), QColor(80, 80, 80));
     EXPECT_EQ(shot.pixelColor(s0.Left + 28, s0.Top + 28), QColor(80, 80, 80));
     EXPECT_EQ(shot.pixelColor(s0.Left + 14, s0.Top + 14), QColor(10, 20, 30));
@@ -291,12 +291,12 @@ TEST_F(LibraryPageFixture, ClickPicksTheSwatchAndShowsItSelected)
     // A click on a border line or between cells changes nothing.
     page.libraryPaletteMouseDown(Qt::RightButton, {s0.Left, s0.Top + 5});
     page.libraryPaletteMouseDown(Qt::LeftButton, {s0.Left + 29, s0.Top + 5});
-    EXPECT_EQ(form.LibrarySelectedSwatch, 1);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, 1);
     EXPECT_EQ(form.Color.NewColor, (TRgbColor{40, 50, 60}));
 
     // Any button picks; a value outside 0..255 gives the colour as drawn.
     page.libraryPaletteMouseDown(Qt::RightButton, centre(form, 2));
-    EXPECT_EQ(form.LibrarySelectedSwatch, 2);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, 2);
     EXPECT_EQ(form.Color.NewColor, (TRgbColor{44, 255, 7}));
 }
 
@@ -306,19 +306,19 @@ TEST_F(LibraryPageFixture, SizeChoiceRelaysTheLibraryAndKeepsTheSelection)
     TForm1& form = open();
     TLibraryPage& page = *form.libraryPage;
     page.libraryPaletteMouseDown(Qt::LeftButton, centre(form, 12));
-    ASSERT_EQ(form.LibrarySelectedSwatch, 12);
+    ASSERT_EQ(form.Library.LibrarySelectedSwatch, 12);
 
     QTest::mouseClick(page.lb_small, Qt::LeftButton);
     EXPECT_EQ(page.LibrarySwatchWidth, 20);
-    EXPECT_EQ(QPoint(form.LibrarySwatches[8].Left, form.LibrarySwatches[8].Top), QPoint(161, 0));
-    EXPECT_EQ(QPoint(form.LibrarySwatches[12].Left, form.LibrarySwatches[12].Top), QPoint(1, 20));
+    EXPECT_EQ(QPoint(form.Library.LibrarySwatches[8].Left, form.Library.LibrarySwatches[8].Top), QPoint(161, 0));
+    EXPECT_EQ(QPoint(form.Library.LibrarySwatches[12].Left, form.Library.LibrarySwatches[12].Top), QPoint(1, 20));
     EXPECT_EQ(page.libraryPalette->height(), 40);
-    EXPECT_EQ(form.LibrarySelectedSwatch, 12);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, 12);
 
     QTest::mouseClick(page.lb_large, Qt::LeftButton);
     EXPECT_EQ(page.LibrarySwatchHeight, 40);
     EXPECT_EQ(page.libraryPalette->height(), 160);
-    EXPECT_EQ(form.LibrarySelectedSwatch, 12);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, 12);
 }
 
 TEST_F(LibraryPageFixture, ChoosingAnotherLibraryLoadsItWithoutSelection)
@@ -329,15 +329,15 @@ TEST_F(LibraryPageFixture, ChoosingAnotherLibraryLoadsItWithoutSelection)
     TForm1& form = open();
     TLibraryPage& page = *form.libraryPage;
     page.libraryPaletteMouseDown(Qt::LeftButton, centre(form, 4));
-    ASSERT_EQ(form.LibrarySelectedSwatch, 4);
+    ASSERT_EQ(form.Library.LibrarySelectedSwatch, 4);
 
     page.combo_lab->setCurrentText("Beta");
-    EXPECT_EQ(form.LibrarySwatchCount(), 3);
-    EXPECT_EQ(form.LibrarySwatches[0].Red, 100);
-    EXPECT_EQ(form.LibrarySelectedSwatch, -1);
+    EXPECT_EQ(form.Library.LibrarySwatchCount(), 3);
+    EXPECT_EQ(form.Library.LibrarySwatches[0].Red, 100);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, -1);
 
     page.combo_lab->setCurrentText("Gamma");
-    EXPECT_EQ(form.LibrarySwatchCount(), 0);
+    EXPECT_EQ(form.Library.LibrarySwatchCount(), 0);
     EXPECT_EQ(page.libraryPalette->height(), 30);
     EXPECT_TRUE(f.fake.dialogs.shown.empty());
 }
@@ -355,15 +355,15 @@ TEST_F(LibraryPageFixture, UnreadableLibraryShowsAnErrorAndKeepsThePreviousOne)
     ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.fake.dialogs.shown[0].icon, TMsgIcon::Error);
     EXPECT_TRUE(f.fake.dialogs.shown[0].text.contains("Beta.cbl"));
-    EXPECT_EQ(form.LibrarySwatchCount(), 20);
+    EXPECT_EQ(form.Library.LibrarySwatchCount(), 20);
     EXPECT_EQ(page.combo_lab->currentText(), "Beta");
 
     page.combo_lab->setCurrentText("Broken");
     ASSERT_EQ(f.fake.dialogs.shown.size(), 2u);
     EXPECT_EQ(f.fake.dialogs.shown[1].icon, TMsgIcon::Error);
     EXPECT_TRUE(f.fake.dialogs.shown[1].text.contains("'4\t5'")) << f.fake.dialogs.shown[1].text.toStdString();
-    EXPECT_EQ(form.LibrarySwatchCount(), 20);
-    EXPECT_EQ(form.LibrarySwatches[19].Red, 19);
+    EXPECT_EQ(form.Library.LibrarySwatchCount(), 20);
+    EXPECT_EQ(form.Library.LibrarySwatches[19].Red, 19);
 }
 
 TEST_F(LibraryPageFixture, DoubleClickAddsTheSwatchColourToThePaletteOnce)
@@ -380,7 +380,7 @@ TEST_F(LibraryPageFixture, DoubleClickAddsTheSwatchColourToThePaletteOnce)
     QTest::mouseClick(page.libraryPalette, Qt::LeftButton, {}, centre(form, 1));
     QTest::mouseDClick(page.libraryPalette, Qt::LeftButton, {}, centre(form, 1));
     QTest::mouseRelease(page.libraryPalette, Qt::LeftButton, {}, centre(form, 1));
-    EXPECT_EQ(form.LibrarySelectedSwatch, 1);
+    EXPECT_EQ(form.Library.LibrarySelectedSwatch, 1);
     EXPECT_EQ(form.Color.NewColor, (TRgbColor{40, 50, 60}));
     ASSERT_EQ(form.Pal.SwatchCount(), before + 1);
     const TSwatch& added = form.Pal.Palette.back();
@@ -398,7 +398,7 @@ TEST_F(LibraryPageFixture, OtherButtonsDoubleClickAddNothing)
         QTest::mouseClick(page.libraryPalette, button, {}, centre(form, 1));
         QTest::mouseDClick(page.libraryPalette, button, {}, centre(form, 1));
         QTest::mouseRelease(page.libraryPalette, button, {}, centre(form, 1));
-        EXPECT_EQ(form.LibrarySelectedSwatch, button == Qt::RightButton ? -1 : 1);
+        EXPECT_EQ(form.Library.LibrarySelectedSwatch, button == Qt::RightButton ? -1 : 1);
         EXPECT_EQ(form.Pal.SwatchCount(), 0);
     }
 }
