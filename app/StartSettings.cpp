@@ -13,6 +13,11 @@ QString SettingName(TSettingPosition position)
     return QString::fromLatin1(names[position]);
 }
 
+QString HotKeySettingName(TSettingPosition position)
+{
+    return position == posZoomHotKey ? QStringLiteral("zoomHotkey") : QStringLiteral("grabHotkey");
+}
+
 QString ColorSettingText(const TRgbColor& c)
 {
     return QStringLiteral("%1\t%2\t%3").arg(c.Red).arg(c.Green).arg(c.Blue);

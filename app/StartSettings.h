@@ -25,6 +25,11 @@ enum TSettingPosition {
 // The name each value is stored under, at its position.
 QString SettingName(TSettingPosition position);
 
+// The zoom window writes the two hot keys back as "zoomHotkey" and
+// "grabHotkey": the store compares names without regard to case, so these
+// are the values at posZoomHotKey and posGrabHotKey.
+QString HotKeySettingName(TSettingPosition position);
+
 // The colour-value text stored as "lastColor": "r<TAB>g<TAB>b".
 QString ColorSettingText(const TRgbColor& c);
 

@@ -46,12 +46,12 @@ QWidget* AddPage(QTabWidget* tabs, const char* name, const QString& caption)
 TForm1::TForm1(const TAppPaths& paths, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , Paths(paths)
 {
-    mRegistry1.RootKey = rkHKEY_LOCAL_MACHINE;
-    mRegistry1.Key = QString::fromLatin1(kKey);
-    mRegistry1.CanCreate = true;
-    mRegistry1.StoreFolder = Paths.storeFolder;
+    Settings.Paths = paths;
+    Settings.mRegistry1.RootKey = rkHKEY_LOCAL_MACHINE;
+    Settings.mRegistry1.Key = QString::fromLatin1(kKey);
+    Settings.mRegistry1.CanCreate = true;
+    Settings.mRegistry1.StoreFolder = Settings.Paths.storeFolder;
     buildFrame();
     FormCreate();
 }
@@ -152,25 +152,25 @@ void TForm1::buildFrame()
         [this] { ApplySwatchSize(); },
         [this](bool enabled) { palettePage->EnableEditButtons(enabled); },
         [this](const QString& name) {
-            mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(Color.NewColor));
-            mRegistry1.AddValue(SettingName(posLastFileName), name);
-            mRegistry1.WriteValues();
+            Settings.mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(Color.NewColor));
+            Settings.mRegistry1.AddValue(SettingName(posLastFileName), name);
+            Settings.mRegistry1.WriteValues();
         }}, pp_pageControl, pp_pageFile, pp_pageName);
-    paletteTools = new TPaletteTools(this, Pal, ExportFolder, TPaletteTools::THooks{
+    paletteTools = new TPaletteTools(this, Pal, Pal.ExportFolder, TPaletteTools::THooks{
         [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
         [this] { return PageCaption(); },
         [this] { RepaintPaletteView(); },
         [this] { ApplySwatchSize(); },
         [this](const QString& folder) {
-            mRegistry1.AddValue(SettingName(posExportFolder), folder);
-            return mRegistry1.WriteValues() || mRegistry1.LastWriteFailure != TmRegistry::TWriteFailure::NotStored;
+            Settings.mRegistry1.AddValue(SettingName(posExportFolder), folder);
+            return Settings.mRegistry1.WriteValues() || Settings.mRegistry1.LastWriteFailure != TmRegistry::TWriteFailure::NotStored;
         }}, pp_pageName);
-    helpMenu = new THelpMenu(THelpMenu::THooks{[this] { return Paths.programDir; }}, *this, lowerArea);
+    helpMenu = new THelpMenu(THelpMenu::THooks{[this] { return Settings.Paths.programDir; }}, *this, lowerArea);
     colorCopy = new TColorCopy(this, TColorCopy::THooks{
         [this](const QString& text) { SetStatus0(text); },
         [this](TColorForm form) {
-            mRegistry1.AddValue(SettingName(posCopyForm), ColorFormName(form));
-            mRegistry1.WriteValues();
+            Settings.mRegistry1.AddValue(SettingName(posCopyForm), ColorFormName(form));
+            Settings.mRegistry1.WriteValues();
         },
         [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); }});
     AttachCopyMenus();
@@ -185,14 +185,14 @@ void TForm1::buildFrame()
 
 QString TForm1::SettingAt(int position) const
 {
-    return SettingsValues.value(position);
+    return Settings.SettingAt(position);
 }
 
 QString TForm1::DefaultDataFolder() const
 {
-    if (FolderIsWritable(Paths.programDir))
-        return Paths.programDir;
-    return Paths.userDataDir;
+    if (FolderIsWritable(Settings.Paths.programDir))
+        return Settings.Paths.programDir;
+    return Settings.Paths.userDataDir;
 }
 
 QString TForm1::ColorSettingText(const TRgbColor& c)
@@ -223,41 +223,41 @@ void TForm1::FormCreate()
 
     pp_pageControl->setCurrentIndex(1);
 
-    SettingsValues.clear();
-    mRegistry1.ReadValues(SettingsValues);
+    Settings.SettingsValues.clear();
+    Settings.mRegistry1.ReadValues(Settings.SettingsValues);
 
     const QString dataFolder = DefaultDataFolder();
-    const bool firstRun = IsFirstRun(SettingsValues);
+    const bool firstRun = IsFirstRun(Settings.SettingsValues);
     if (firstRun) {
         // First run: store the defaults, in this order, then read them back.
-        for (const auto& [name, value] : FirstRunValues(Paths.programDir, dataFolder))
-            mRegistry1.AddValue(name, value);
-        if (StoreWasEmpty(SettingsValues)) {
+        for (const auto& [name, value] : FirstRunValues(Settings.Paths.programDir, dataFolder))
+            Settings.mRegistry1.AddValue(name, value);
+        if (StoreWasEmpty(Settings.SettingsValues)) {
             // Nothing stored yet: reading back would give exactly the queued
             // values, in this order. The write itself (flushed to disk) waits
             // until the window is on screen and drawn.
-            SettingsValues.clear();
-            for (const auto& pair : mRegistry1.PendingValues)
-                SettingsValues.append(pair.second);
-            RunAfterFirstPaint(this, [this] { mRegistry1.WriteValues(); });
+            Settings.SettingsValues.clear();
+            for (const auto& pair : Settings.mRegistry1.PendingValues)
+                Settings.SettingsValues.append(pair.second);
+            RunAfterFirstPaint(this, [this] { Settings.mRegistry1.WriteValues(); });
         } else {
-            mRegistry1.WriteValues();
-            SettingsValues.clear();
-            mRegistry1.ReadValues(SettingsValues);
+            Settings.mRegistry1.WriteValues();
+            Settings.SettingsValues.clear();
+            Settings.mRegistry1.ReadValues(Settings.SettingsValues);
         }
     }
     // A store that could not be written reads back nothing: the run goes on
     // with the default folders.
-    const TStartFolders folders = PlanStartFolders(SettingsValues, Paths.programDir, dataFolder);
+    const TStartFolders folders = PlanStartFolders(Settings.SettingsValues, Settings.Paths.programDir, dataFolder);
     Pal.PaletteFolder = folders.paletteFolder;
-    ExportFolder = folders.exportFolder;
+    Pal.ExportFolder = folders.exportFolder;
     if (firstRun)
         QDir().mkpath(Pal.PaletteFolder);
     // A store that was damaged, emptied or unreadable does not hide the
     // palettes already in the folder.
     paletteFiles->ListPaletteFiles();
 
-    TStartOpening opening = PlanStartOpening(SettingsValues, firstRun, Pal.ListPaletteFiles());
+    TStartOpening opening = PlanStartOpening(Settings.SettingsValues, firstRun, Pal.ListPaletteFiles());
     QString deferredError;
     if (opening.readPalette) {
         TPaletteModel probe;
@@ -302,7 +302,7 @@ void TForm1::FormCreate()
     paletteFiles->SelectListEntry(Pal.PaletteName);
     RefreshColorModel();
     Pal.PaletteSaved = Pal.PaletteOnFile;
-    QDir().mkpath(ExportFolder);
+    QDir().mkpath(Pal.ExportFolder);
     RepaintPaletteView();
     RunAfterFirstPaint(this, [this] { BuildHiddenPages(); });
 
@@ -340,14 +340,14 @@ void TForm1::BuildHiddenPages()
             Tgrab_color::THooks{
                 [this](const QString& text) { ShowTip(text); },
                 [this] {
-                    SettingsValues.clear();
-                    mRegistry1.ReadValues(SettingsValues);
-                    return SettingsValues;
+                    Settings.SettingsValues.clear();
+                    Settings.mRegistry1.ReadValues(Settings.SettingsValues);
+                    return Settings.SettingsValues;
                 },
                 [this](const QList<QPair<QString, QString>>& values) {
                     for (const auto& [name, value] : values)
-                        mRegistry1.AddValue(name, value);
-                    mRegistry1.WriteValues();
+                        Settings.mRegistry1.AddValue(name, value);
+                    Settings.mRegistry1.WriteValues();
                 },
                 [this](const TColorCopy::TKeys& keys) { colorCopy->WatchKeys(keys); },
                 {},
@@ -365,8 +365,8 @@ void TForm1::BuildHiddenPages()
     libraryPage = new TLibraryPage(this, Library, TLibraryPage::THooks{
         [this] {
             return SwatchLibrary::StandardLibrarySources(
-                Paths.libraryDir(), Paths.systemShareDir, Paths.userConfigDir,
-                Paths.userDataDir.isEmpty() ? QString() : QDir::cleanPath(Paths.userDataDir));
+                Settings.Paths.libraryDir(), Settings.Paths.systemShareDir, Settings.Paths.userConfigDir,
+                Settings.Paths.userDataDir.isEmpty() ? QString() : QDir::cleanPath(Settings.Paths.userDataDir));
         },
         [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); },
         [this] { Color.PointerPicking = false; },
@@ -431,11 +431,11 @@ void TForm1::AttachCopyMenus()
 // Shutdown: offer to save, then store the last colour and palette name.
 bool TForm1::FormClose()
 {
-    if (!paletteFiles->MayClose(Paths.userDataDir))
+    if (!paletteFiles->MayClose(Settings.Paths.userDataDir))
         return false;
-    mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(Color.NewColor));
-    mRegistry1.AddValue(SettingName(posLastFileName), Pal.PaletteName);
-    mRegistry1.WriteValues();
+    Settings.mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(Color.NewColor));
+    Settings.mRegistry1.AddValue(SettingName(posLastFileName), Pal.PaletteName);
+    Settings.mRegistry1.WriteValues();
     return true;
 }
 

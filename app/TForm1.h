@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/AppPaths.h"
+#include "app/SettingsState.h"
 #include "app/StartSettings.h"
 #include "app/TmRegistry.h"
 #include "color/ColorConv.h"
@@ -47,10 +48,7 @@ public:
     ~TForm1() override;
 
     // ---- Settings ---------------------------------------------------------
-    TAppPaths Paths;
-    TmRegistry mRegistry1;
-    QStringList SettingsValues;
-    // The stored value at `position` of SettingsValues; empty when missing.
+    TSettingsState Settings;
     QString SettingAt(int position) const;
 
     // ---- Current colour and colour model ----------------------------------
@@ -58,7 +56,6 @@ public:
 
     // ---- Open palette -----------------------------------------------------
     TPaletteModel Pal; // Palette, SelectedSwatch, PaletteName, PaletteFolder, flags, cell size
-    QString ExportFolder; // where the export dialogs start
 
     // ---- Grabbed colours ----------------------------------------------------
     TGrabState Grab;

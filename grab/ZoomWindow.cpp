@@ -1,5 +1,6 @@
 #include "grab/ZoomWindow.h"
 
+#include "app/StartSettings.h"
 #include "widgets/Widgets.h"
 #include "color/ColorCopy.h"
 #include "grab/HotKeyEdit.h"
@@ -256,16 +257,16 @@ void Tgrab_color::FormCreate()
     AppWindow = this;
 
     const QStringList stored = hooks_.readSettings();
-    const QString zoomText = stored.value(2);
+    const QString zoomText = stored.value(posZoomHotKey);
     if (!zoomText.isEmpty())
         HotKey1->setValue(ParseHotKey(zoomText, true));
     else
-        hooks_.storeSettings({{QStringLiteral("zoomHotkey"), QStringLiteral("Ctrl+Z")}});
-    const QString grabText = stored.value(3);
+        hooks_.storeSettings({{HotKeySettingName(posZoomHotKey), QStringLiteral("Ctrl+Z")}});
+    const QString grabText = stored.value(posGrabHotKey);
     if (!grabText.isEmpty())
         HotKey2->setValue(ParseHotKey(grabText, true));
     else
-        hooks_.storeSettings({{QStringLiteral("grabHotkey"), QStringLiteral("Ctrl+G")}});
+        hooks_.storeSettings({{HotKeySettingName(posGrabHotKey), QStringLiteral("Ctrl+G")}});
 
     ZoomColors.clear();
     paint_gbColorsPaint();
@@ -584,8 +585,8 @@ void Tgrab_color::FormClose()
         grab_.GrabbedColors.push_back(s);
     }
     TGrabState::Grid.Layout(grab_.GrabbedColors);
-    hooks_.storeSettings({{QStringLiteral("zoomHotkey"), KeyText(HotKey1->value())},
-                          {QStringLiteral("grabHotkey"), KeyText(HotKey2->value())}});
+    hooks_.storeSettings({{HotKeySettingName(posZoomHotKey), KeyText(HotKey1->value())},
+                          {HotKeySettingName(posGrabHotKey), KeyText(HotKey2->value())}});
     mainWindow_.show();
 }
 

@@ -83,6 +83,7 @@ public:
     std::int32_t SelectedSwatch = -1;
     QString PaletteName = QStringLiteral("untitled");
     QString PaletteFolder;            // without a trailing separator
+    QString ExportFolder;             // where exports go and the export dialogs start
     bool PaletteOnFile = false;
     bool PaletteSaved = false;
     std::int32_t SwatchWidth = 30;

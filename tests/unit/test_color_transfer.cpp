@@ -292,7 +292,7 @@ TEST_F(FormatExport, EachFormatGoesThroughTheSaveDialogAndEndsAsTheBmpExportDoes
         EXPECT_EQ(asked.title, c.title);
         EXPECT_EQ(asked.filter, c.filter);
         EXPECT_EQ(asked.defaultSuffix, c.suffix);
-        EXPECT_EQ(asked.directory, form.ExportFolder);
+        EXPECT_EQ(asked.directory, form.Pal.ExportFolder);
         EXPECT_EQ(asked.fileName, QStringLiteral("Sea.") + c.suffix);
         EXPECT_TRUE(asked.confirmOverwrite);
         EXPECT_EQ(read(file), c.content) << c.suffix;

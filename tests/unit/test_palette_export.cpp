@@ -168,7 +168,7 @@ TEST_F(ExportFixture, SuccessfulExportReportsOpensTheFolderAndStoresIt)
     setPalette(Numbered(3), &TPalettePage::check_medium);
     form->Pal.PaletteSaved = false;
     form->SetPageCaption("Sea");
-    const QString startFolder = form->ExportFolder;
+    const QString startFolder = form->Pal.ExportFolder;
     exportTo(target());
 
     ASSERT_EQ(f.fake.dialogs.saveRequests.size(), 1u);
@@ -186,7 +186,7 @@ TEST_F(ExportFixture, SuccessfulExportReportsOpensTheFolderAndStoresIt)
     EXPECT_EQ(form->Status(1), "Sea"); // no "(Not saved)", whatever the palette's state
     EXPECT_EQ(f.fake.desktop.openedFolders, QStringList({out.path() + "/"}));
     EXPECT_EQ(f.storedValues().value(6), out.path() + "/");
-    EXPECT_EQ(form->ExportFolder, startFolder);
+    EXPECT_EQ(form->Pal.ExportFolder, startFolder);
     EXPECT_FALSE(form->Pal.PaletteSaved);
 
     // The next export offers the file chosen last; "Open exporting folder"
@@ -270,7 +270,7 @@ TEST_F(ExportFixture, StoringTheFolderFailingAfterTheKeyOpenedShowsTheStepError)
     // The store's file cannot be replaced: it is a link into a folder that
     // does not exist, so no temporary can be made beside its target, which
     // stops root as well as anyone else.
-    const QString store = form->mRegistry1.KeyFile();
+    const QString store = form->Settings.mRegistry1.KeyFile();
     ASSERT_TRUE(QFileInfo::exists(store));
     ASSERT_TRUE(QFile::rename(store, store + ".kept"));
     ASSERT_TRUE(QFile::link(out.path() + "/no-such-folder/values", store));
@@ -310,13 +310,13 @@ TEST_F(ExportFixture, NoMessageWhenTheFolderDoesNotOpenOrTheStoreCannotBeOpened)
     QFile file(out.path() + "/not-a-folder");
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    form->mRegistry1.StoreFolder = file.fileName();
+    form->Settings.mRegistry1.StoreFolder = file.fileName();
     exportTo(target("other.bmp"));
     EXPECT_TRUE(QFileInfo::exists(target("other.bmp")));
     EXPECT_TRUE(f.fake.dialogs.shown.empty());
 
     // Opening a folder that is gone brings no message either.
-    form->ExportFolder = out.path() + "/gone";
+    form->Pal.ExportFolder = out.path() + "/gone";
     form->paletteTools->Openexportingfolder1->trigger();
     EXPECT_EQ(f.fake.desktop.openedFolders.value(2), out.path() + "/gone");
     EXPECT_TRUE(f.fake.dialogs.shown.empty());
@@ -328,7 +328,7 @@ TEST_F(ExportFixture, OpenExportingFolderReportsAndOpensTheStartFolder)
     form->paletteTools->Openexportingfolder1->trigger();
     EXPECT_EQ(form->Status(0), "Image exported");
     EXPECT_EQ(form->Status(1), "Sea");
-    EXPECT_EQ(f.fake.desktop.openedFolders, QStringList({form->ExportFolder}));
+    EXPECT_EQ(f.fake.desktop.openedFolders, QStringList({form->Pal.ExportFolder}));
     EXPECT_TRUE(f.fake.dialogs.shown.empty());
 }
 

@@ -54,6 +54,11 @@ TEST(StartPlan, FirstRunStoresTheSevenValuesInTheirPlaces)
     for (int pos = posLastColor; pos <= posExportFolder; ++pos)
         EXPECT_EQ(SettingName(TSettingPosition(pos)), expected[pos].first);
     EXPECT_EQ(SettingName(posCopyForm), "lastCopyForm");
+    // The zoom window's spelling names the same two values in the store.
+    EXPECT_EQ(HotKeySettingName(posZoomHotKey), "zoomHotkey");
+    EXPECT_EQ(HotKeySettingName(posGrabHotKey), "grabHotkey");
+    for (TSettingPosition pos : {posZoomHotKey, posGrabHotKey})
+        EXPECT_EQ(HotKeySettingName(pos).compare(SettingName(pos), Qt::CaseInsensitive), 0);
 }
 
 TEST(StartPlan, FoldersComeFromTheStoreOrTheDataFolder)

@@ -53,7 +53,7 @@ TEST(StartUp, ReadOnlyProgramFolderPutsPalettesUnderTheUserDataFolder)
     ASSERT_FALSE(FolderIsWritable(f.paths.programDir));
     TForm1& form = f.open();
     EXPECT_EQ(form.Pal.PaletteFolder, f.paths.userDataDir + "MyPalettes");
-    EXPECT_EQ(form.ExportFolder, f.paths.userDataDir + "ExportPalette");
+    EXPECT_EQ(form.Pal.ExportFolder, f.paths.userDataDir + "ExportPalette");
     EXPECT_TRUE(QDir(f.paths.userDataDir + "MyPalettes").exists());
     EXPECT_TRUE(QDir(f.paths.userDataDir + "ExportPalette").exists());
     EXPECT_EQ(f.storedValues().value(4), f.paths.programDir);
