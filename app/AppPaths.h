@@ -5,9 +5,9 @@
 #include <QString>
 
 struct TAppPaths {
-    QString programDir;    // folder of the program file, with a trailing '/'
-    QString storeFolder;   // the settings store
-    QString userDataDir;   // fallback for palettes and exports when programDir is read-only
+    QString programDir; // folder of the program file, with a trailing '/'
+    QString storeFolder; // the settings store
+    QString userDataDir; // fallback for palettes and exports when programDir is read-only
     // Where other programs keep their palettes, offered as libraries: the
     // system's shared data (/usr/share) and the user's configuration folder
     // (~/.config). Empty: not looked at.

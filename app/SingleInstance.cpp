@@ -12,8 +12,8 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -168,7 +168,7 @@ private:
                 continue;
             if (n < 0 && WouldBlock())
                 return; // the rest comes later
-            drop();     // hung up, or failed
+            drop(); // hung up, or failed
             return;
         }
         const qsizetype end = line_.indexOf('\n');

@@ -8,8 +8,8 @@
 
 QString SettingName(TSettingPosition position)
 {
-    static const char* const names[] = {"lastColor",  "lastFileName",      "zoomHotKey",       "grabHotKey",
-                                        "appPath",    "reg_paletteFolder", "reg_exportFolder", "lastCopyForm"};
+    static const char* const names[] = {"lastColor", "lastFileName",      "zoomHotKey",       "grabHotKey",
+                                        "appPath",   "reg_paletteFolder", "reg_exportFolder", "lastCopyForm"};
     return QString::fromLatin1(names[position]);
 }
 

@@ -34,12 +34,12 @@ QString HotKeySettingName(TSettingPosition position);
 QString ColorSettingText(const TRgbColor& c);
 
 struct TStartSettings {
-    bool colorOk = false;     // "lastColor" is three whole numbers 0..255
-    TRgbColor color;          // that colour when colorOk
-    QString lastFileName;     // as stored
+    bool colorOk = false; // "lastColor" is three whole numbers 0..255
+    TRgbColor color; // that colour when colorOk
+    QString lastFileName; // as stored
     bool lastNameUsable = false; // a file name inside the palette folder
-    QString paletteFolder;    // absolute; empty when none is stored
-    QString exportFolder;     // absolute; empty when none is stored
+    QString paletteFolder; // absolute; empty when none is stored
+    QString exportFolder; // absolute; empty when none is stored
 };
 
 // Parses "r<TAB>g<TAB>b"; false when it is not three whole numbers 0..255.

@@ -2,7 +2,6 @@
 
 #include "app/FirstPaint.h"
 #include "app/StartSettings.h"
-#include "widgets/Widgets.h"
 #include "color/ColorArea.h"
 #include "color/ColorCopy.h"
 #include "grab/GrabPage.h"
@@ -14,6 +13,7 @@
 #include "palette/SwatchLibrary.h"
 #include "platform/Services.h"
 #include "testboard/TestBoard.h"
+#include "widgets/Widgets.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -21,8 +21,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QScreen>
 #include <QTabBar>
@@ -44,8 +44,9 @@ QWidget* AddPage(QTabWidget* tabs, const char* name, const QString& caption)
 } // namespace
 
 TForm1::TForm1(const TAppPaths& paths, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     Settings.Paths = paths;
     Settings.mRegistry1.RootKey = rkHKEY_LOCAL_MACHINE;
@@ -61,8 +62,8 @@ TForm1::~TForm1()
     // The areas and their controls work on the state held in this object,
     // so they go before it does: the controls first, while the areas they
     // report to still exist, then whatever area did not go with its page.
-    const QPointer<QObject> areas[] = {colorCopy, colorArea,  palettePage, paletteFiles, paletteTools,
-                                       helpMenu,  grabPage,   testBoard,   libraryPage};
+    const QPointer<QObject> areas[] = {colorCopy, colorArea, palettePage, paletteFiles, paletteTools,
+                                       helpMenu,  grabPage,  testBoard,   libraryPage};
     delete upperArea;
     delete lowerArea;
     for (const QPointer<QObject>& area : areas)
@@ -124,55 +125,58 @@ void TForm1::buildFrame()
                                    [this] { b_ppAddClick(); },
                                },
                                *this, leftColumn, pageColorModel);
-    palettePage = new TPalettePage(this, Pal, TPalettePage::THooks{
-        [this] { return Color.NewColor; },
-        [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); },
-        [this](const TRgbColor& c) {
-            Color.LastAddedColor = c;
-            result_oldColorPaint();
-        },
-        [this] {
-            Grab.GrabbedSelection = -1;
-            Library.LibrarySelectedSwatch = -1;
-            // Their views show the cleared selections at their next paint.
-            AdvPageControl1->update();
-        },
-        [this] { test_pageControlChange(); },
-        [this] { Color.PointerPicking = false; },
-        [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
-        [this](const QString& text) { SetStatus0(text); },
-        [this] { return PageCaption(); },
-        [this] { return pp_pageControl->currentIndex() == 0; },
-        [this] { list_ppDblClick(); }}, pp_pageName);
-    paletteFiles = new TPaletteFiles(this, Pal, TPaletteFiles::THooks{
-        [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
-        [this] { return PageCaption(); },
-        [this](const QString& caption) { SetPageCaption(caption); },
-        [this] { RepaintPaletteView(); },
-        [this] { ApplySwatchSize(); },
-        [this](bool enabled) { palettePage->EnableEditButtons(enabled); },
-        [this](const QString& name) {
-            Settings.mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(Color.NewColor));
-            Settings.mRegistry1.AddValue(SettingName(posLastFileName), name);
-            Settings.mRegistry1.WriteValues();
-        }}, pp_pageControl, pp_pageFile, pp_pageName);
-    paletteTools = new TPaletteTools(this, Pal, Pal.ExportFolder, TPaletteTools::THooks{
-        [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
-        [this] { return PageCaption(); },
-        [this] { RepaintPaletteView(); },
-        [this] { ApplySwatchSize(); },
-        [this](const QString& folder) {
-            Settings.mRegistry1.AddValue(SettingName(posExportFolder), folder);
-            return Settings.mRegistry1.WriteValues() || Settings.mRegistry1.LastWriteFailure != TmRegistry::TWriteFailure::NotStored;
-        }}, pp_pageName);
+    palettePage = new TPalettePage(
+        this, Pal,
+        TPalettePage::THooks{[this] { return Color.NewColor; },
+                             [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); },
+                             [this](const TRgbColor& c) {
+                                 Color.LastAddedColor = c;
+                                 result_oldColorPaint();
+                             },
+                             [this] {
+                                 Grab.GrabbedSelection = -1;
+                                 Library.LibrarySelectedSwatch = -1;
+                                 // Their views show the cleared selections at their next paint.
+                                 AdvPageControl1->update();
+                             },
+                             [this] { test_pageControlChange(); }, [this] { Color.PointerPicking = false; },
+                             [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
+                             [this](const QString& text) { SetStatus0(text); }, [this] { return PageCaption(); },
+                             [this] { return pp_pageControl->currentIndex() == 0; }, [this] { list_ppDblClick(); }},
+        pp_pageName);
+    paletteFiles = new TPaletteFiles(
+        this, Pal,
+        TPaletteFiles::THooks{
+            [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
+            [this] { return PageCaption(); }, [this](const QString& caption) { SetPageCaption(caption); },
+            [this] { RepaintPaletteView(); }, [this] { ApplySwatchSize(); },
+            [this](bool enabled) { palettePage->EnableEditButtons(enabled); },
+            [this](const QString& name) {
+                Settings.mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(Color.NewColor));
+                Settings.mRegistry1.AddValue(SettingName(posLastFileName), name);
+                Settings.mRegistry1.WriteValues();
+            }},
+        pp_pageControl, pp_pageFile, pp_pageName);
+    paletteTools = new TPaletteTools(
+        this, Pal, Pal.ExportFolder,
+        TPaletteTools::THooks{[this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
+                              [this] { return PageCaption(); }, [this] { RepaintPaletteView(); },
+                              [this] { ApplySwatchSize(); },
+                              [this](const QString& folder) {
+                                  Settings.mRegistry1.AddValue(SettingName(posExportFolder), folder);
+                                  return Settings.mRegistry1.WriteValues()
+                                      || Settings.mRegistry1.LastWriteFailure != TmRegistry::TWriteFailure::NotStored;
+                              }},
+        pp_pageName);
     helpMenu = new THelpMenu(THelpMenu::THooks{[this] { return Settings.Paths.programDir; }}, *this, lowerArea);
-    colorCopy = new TColorCopy(this, TColorCopy::THooks{
-        [this](const QString& text) { SetStatus0(text); },
-        [this](TColorForm form) {
-            Settings.mRegistry1.AddValue(SettingName(posCopyForm), ColorFormName(form));
-            Settings.mRegistry1.WriteValues();
-        },
-        [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); }});
+    colorCopy = new TColorCopy(
+        this,
+        TColorCopy::THooks{[this](const QString& text) { SetStatus0(text); },
+                           [this](TColorForm form) {
+                               Settings.mRegistry1.AddValue(SettingName(posCopyForm), ColorFormName(form));
+                               Settings.mRegistry1.WriteValues();
+                           },
+                           [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); }});
     AttachCopyMenus();
 
     connect(AdvPageControl1, &QTabWidget::currentChanged, this, &TForm1::AdvPageControl1Change);
@@ -307,9 +311,7 @@ void TForm1::FormCreate()
     RunAfterFirstPaint(this, [this] { BuildHiddenPages(); });
 
     if (!deferredError.isEmpty())
-        QTimer::singleShot(0, this, [deferredError] {
-            Services().dialogs->message(TMsgIcon::Error, deferredError);
-        });
+        QTimer::singleShot(0, this, [deferredError] { Services().dialogs->message(TMsgIcon::Error, deferredError); });
 }
 
 // The pages behind the "Color Model" tab are not needed for the first paint:
@@ -321,56 +323,56 @@ void TForm1::BuildHiddenPages()
 {
     if (grabPage)
         return;
-    grabPage = new TGrabPage(
-        Grab,
-        TGrabPage::THooks{
-            [this](int red, int green, int blue) { SetCurrentColor(red, green, blue); },
-            [this] { Color.PointerPicking = false; },
-            [this] { b_ppAddClick(); },
-            [this](const std::vector<TSwatch>& swatches, const QString& status) {
-                palettePage->AppendSwatches(swatches);
-                if (!Pal.Palette.empty()) {
-                    const TSwatch& last = Pal.Palette.back();
-                    Color.LastAddedColor = {last.Red, last.Green, last.Blue};
-                }
-                result_oldColorPaint();
-                SetStatus(status, PageCaption() + QStringLiteral("(Not saved)"));
-            },
-            [this] { AdvPageControl1->setCurrentWidget(pageGrabColors); },
-            Tgrab_color::THooks{
-                [this](const QString& text) { ShowTip(text); },
-                [this] {
-                    Settings.SettingsValues.clear();
-                    Settings.mRegistry1.ReadValues(Settings.SettingsValues);
-                    return Settings.SettingsValues;
-                },
-                [this](const QList<QPair<QString, QString>>& values) {
-                    for (const auto& [name, value] : values)
-                        Settings.mRegistry1.AddValue(name, value);
-                    Settings.mRegistry1.WriteValues();
-                },
-                [this](const TColorCopy::TKeys& keys) { colorCopy->WatchKeys(keys); },
-                {},
-            },
-        },
-        *this, pageGrabColors);
+    grabPage = new TGrabPage(Grab,
+                             TGrabPage::THooks{
+                                 [this](int red, int green, int blue) { SetCurrentColor(red, green, blue); },
+                                 [this] { Color.PointerPicking = false; },
+                                 [this] { b_ppAddClick(); },
+                                 [this](const std::vector<TSwatch>& swatches, const QString& status) {
+                                     palettePage->AppendSwatches(swatches);
+                                     if (!Pal.Palette.empty()) {
+                                         const TSwatch& last = Pal.Palette.back();
+                                         Color.LastAddedColor = {last.Red, last.Green, last.Blue};
+                                     }
+                                     result_oldColorPaint();
+                                     SetStatus(status, PageCaption() + QStringLiteral("(Not saved)"));
+                                 },
+                                 [this] { AdvPageControl1->setCurrentWidget(pageGrabColors); },
+                                 Tgrab_color::THooks{
+                                     [this](const QString& text) { ShowTip(text); },
+                                     [this] {
+                                         Settings.SettingsValues.clear();
+                                         Settings.mRegistry1.ReadValues(Settings.SettingsValues);
+                                         return Settings.SettingsValues;
+                                     },
+                                     [this](const QList<QPair<QString, QString>>& values) {
+                                         for (const auto& [name, value] : values)
+                                             Settings.mRegistry1.AddValue(name, value);
+                                         Settings.mRegistry1.WriteValues();
+                                     },
+                                     [this](const TColorCopy::TKeys& keys) { colorCopy->WatchKeys(keys); },
+                                     {},
+                                 },
+                             },
+                             *this, pageGrabColors);
     grabPage->ImageButton3->setEnabled(!Grab.GrabbedColors.empty());
     testBoard = new TTestBoard(Board,
-                               TTestBoard::THooks{
-                                   [this] { return Color.NewColor; },
-                                   [this](int r, int g, int b) { SetCurrentColor(r, g, b); },
-                                   [this](const QString& text) { ShowTip(text); }},
+                               TTestBoard::THooks{[this] { return Color.NewColor; },
+                                                  [this](int r, int g, int b) { SetCurrentColor(r, g, b); },
+                                                  [this](const QString& text) { ShowTip(text); }},
                                pageTestBoard, this);
     testBoard->StartUp();
-    libraryPage = new TLibraryPage(this, Library, TLibraryPage::THooks{
-        [this] {
-            return SwatchLibrary::StandardLibrarySources(
-                Settings.Paths.libraryDir(), Settings.Paths.systemShareDir, Settings.Paths.userConfigDir,
-                Settings.Paths.userDataDir.isEmpty() ? QString() : QDir::cleanPath(Settings.Paths.userDataDir));
-        },
-        [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); },
-        [this] { Color.PointerPicking = false; },
-        [this] { b_ppAddClick(); }}, pageSwatchLibrary);
+    libraryPage = new TLibraryPage(
+        this, Library,
+        TLibraryPage::THooks{
+            [this] {
+                return SwatchLibrary::StandardLibrarySources(
+                    Settings.Paths.libraryDir(), Settings.Paths.systemShareDir, Settings.Paths.userConfigDir,
+                    Settings.Paths.userDataDir.isEmpty() ? QString() : QDir::cleanPath(Settings.Paths.userDataDir));
+            },
+            [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); },
+            [this] { Color.PointerPicking = false; }, [this] { b_ppAddClick(); }},
+        pageSwatchLibrary);
     libraryPage->StartUp();
 
     colorCopy->AttachCopyMenu(grabPage->Color_grabbed, [this](QPoint at, TRgbColor& c) {
@@ -463,14 +465,38 @@ void TForm1::AdvPageControl1Change(int index)
 
 // ---- Operations the areas offer each other ------------------------------------
 
-void TForm1::SetCurrentColor(int red, int green, int blue) { colorArea->SetCurrentColor(red, green, blue); }
-void TForm1::RefreshColorModel() { colorArea->RefreshColorModel(); }
-void TForm1::result_oldColorPaint() { colorArea->result_oldColorPaint(); }
-void TForm1::b_ppAddClick() { palettePage->b_ppAddClick(); }
-void TForm1::ApplySwatchSize() { palettePage->ApplySwatchSize(); }
-void TForm1::RepaintPaletteView() { palettePage->Color_myPalettePaint(); }
-void TForm1::list_ppDblClick() { paletteFiles->list_ppDblClick(); }
-void TForm1::mu_saveClick() { paletteFiles->mu_saveClick(); }
+void TForm1::SetCurrentColor(int red, int green, int blue)
+{
+    colorArea->SetCurrentColor(red, green, blue);
+}
+void TForm1::RefreshColorModel()
+{
+    colorArea->RefreshColorModel();
+}
+void TForm1::result_oldColorPaint()
+{
+    colorArea->result_oldColorPaint();
+}
+void TForm1::b_ppAddClick()
+{
+    palettePage->b_ppAddClick();
+}
+void TForm1::ApplySwatchSize()
+{
+    palettePage->ApplySwatchSize();
+}
+void TForm1::RepaintPaletteView()
+{
+    palettePage->Color_myPalettePaint();
+}
+void TForm1::list_ppDblClick()
+{
+    paletteFiles->list_ppDblClick();
+}
+void TForm1::mu_saveClick()
+{
+    paletteFiles->mu_saveClick();
+}
 void TForm1::test_pageControlChange()
 {
     // Before the test board is built there is nothing on it to refresh; it
@@ -478,7 +504,10 @@ void TForm1::test_pageControlChange()
     if (testBoard)
         testBoard->test_pageControlChange();
 }
-void TForm1::ShowTip(const QString& text) { helpMenu->ShowTip(text); }
+void TForm1::ShowTip(const QString& text)
+{
+    helpMenu->ShowTip(text);
+}
 
 void TForm1::SetStatus(const QString& panel0, const QString& panel1)
 {
@@ -486,11 +515,23 @@ void TForm1::SetStatus(const QString& panel0, const QString& panel1)
     SetStatus1(panel1);
 }
 
-void TForm1::SetStatus0(const QString& text) { main_status->setPanelText(0, text); }
-void TForm1::SetStatus1(const QString& text) { main_status->setPanelText(1, text); }
-QString TForm1::Status(int panel) const { return main_status->panelText(panel); }
+void TForm1::SetStatus0(const QString& text)
+{
+    main_status->setPanelText(0, text);
+}
+void TForm1::SetStatus1(const QString& text)
+{
+    main_status->setPanelText(1, text);
+}
+QString TForm1::Status(int panel) const
+{
+    return main_status->panelText(panel);
+}
 
-QString TForm1::PageCaption() const { return pageCaption_; }
+QString TForm1::PageCaption() const
+{
+    return pageCaption_;
+}
 
 void TForm1::SetPageCaption(const QString& caption)
 {

@@ -5,11 +5,11 @@
 //   tests/support/with-xvfb.sh build/bench/bench_magnifier
 #include "app/AppSetup.h"
 #include "app/TForm1.h"
-#include "widgets/Widgets.h"
 #include "grab/GrabPage.h"
 #include "grab/Magnifier.h"
 #include "grab/ZoomWindow.h"
 #include "platform/Services.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -104,7 +104,10 @@ void BM_Enlarge(benchmark::State& state)
         benchmark::DoNotOptimize(picture.constBits());
     }
 }
-BENCHMARK(BM_Enlarge)->Args({24, 24, 293, 281})->Args({146, 140, 293, 281})->Args({246, 240, 493, 481})
+BENCHMARK(BM_Enlarge)
+    ->Args({24, 24, 293, 281})
+    ->Args({146, 140, 293, 281})
+    ->Args({246, 240, 493, 481})
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace

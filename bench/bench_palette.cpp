@@ -1,10 +1,10 @@
 // Large palettes: opening one (read and layout) and repainting its view,
 // which must cost what the visible cells cost, whatever the palette's size.
 #include "app/TForm1.h"
-#include "widgets/Widgets.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteModel.h"
 #include "palette/PalettePage.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QDir>

@@ -63,10 +63,22 @@ void Import(benchmark::State& state, const char* suffix, TWriter write, int coun
     state.counters["swatches"] = count;
 }
 
-QByteArray Gpl(const std::vector<TSwatch>& s) { return WriteGpl(QStringLiteral("Big"), s, 9); }
-QByteArray Ase(const std::vector<TSwatch>& s) { return WriteAse(QStringLiteral("Big"), s); }
-QByteArray Json(const std::vector<TSwatch>& s) { return WriteJson(QStringLiteral("Big"), s); }
-QByteArray Css(const std::vector<TSwatch>& s) { return WriteCss(QStringLiteral("Big"), s); }
+QByteArray Gpl(const std::vector<TSwatch>& s)
+{
+    return WriteGpl(QStringLiteral("Big"), s, 9);
+}
+QByteArray Ase(const std::vector<TSwatch>& s)
+{
+    return WriteAse(QStringLiteral("Big"), s);
+}
+QByteArray Json(const std::vector<TSwatch>& s)
+{
+    return WriteJson(QStringLiteral("Big"), s);
+}
+QByteArray Css(const std::vector<TSwatch>& s)
+{
+    return WriteCss(QStringLiteral("Big"), s);
+}
 
 // The largest palette whose picture the export builds at 30-pixel cells.
 int LargestPicture()
@@ -83,25 +95,52 @@ QByteArray Picture(const std::vector<TSwatch>& s, bool png)
     return png ? PaletteExport::EncodePng(p.image) : PaletteExport::EncodeBmp(p.image);
 }
 
-void BM_ExportGpl(benchmark::State& s) { Export(s, "gpl", Gpl, kSwatches); }
-void BM_ExportAse(benchmark::State& s) { Export(s, "ase", Ase, kSwatches); }
-void BM_ExportJson(benchmark::State& s) { Export(s, "json", Json, kSwatches); }
-void BM_ExportCss(benchmark::State& s) { Export(s, "css", Css, kSwatches); }
-void BM_ImportGpl(benchmark::State& s) { Import(s, "gpl", Gpl, kSwatches); }
-void BM_ImportAse(benchmark::State& s) { Import(s, "ase", Ase, kSwatches); }
-void BM_ImportJson(benchmark::State& s) { Import(s, "json", Json, kSwatches); }
-void BM_ImportCss(benchmark::State& s) { Import(s, "css", Css, kSwatches); }
+void BM_ExportGpl(benchmark::State& s)
+{
+    Export(s, "gpl", Gpl, kSwatches);
+}
+void BM_ExportAse(benchmark::State& s)
+{
+    Export(s, "ase", Ase, kSwatches);
+}
+void BM_ExportJson(benchmark::State& s)
+{
+    Export(s, "json", Json, kSwatches);
+}
+void BM_ExportCss(benchmark::State& s)
+{
+    Export(s, "css", Css, kSwatches);
+}
+void BM_ImportGpl(benchmark::State& s)
+{
+    Import(s, "gpl", Gpl, kSwatches);
+}
+void BM_ImportAse(benchmark::State& s)
+{
+    Import(s, "ase", Ase, kSwatches);
+}
+void BM_ImportJson(benchmark::State& s)
+{
+    Import(s, "json", Json, kSwatches);
+}
+void BM_ImportCss(benchmark::State& s)
+{
+    Import(s, "css", Css, kSwatches);
+}
 void BM_ExportPng1000(benchmark::State& s)
 {
-    Export(s, "png", [](const std::vector<TSwatch>& v) { return Picture(v, true); }, 1000);
+    Export(
+        s, "png", [](const std::vector<TSwatch>& v) { return Picture(v, true); }, 1000);
 }
 void BM_ExportPngLargestPicture(benchmark::State& s)
 {
-    Export(s, "png", [](const std::vector<TSwatch>& v) { return Picture(v, true); }, LargestPicture());
+    Export(
+        s, "png", [](const std::vector<TSwatch>& v) { return Picture(v, true); }, LargestPicture());
 }
 void BM_ExportBmpLargestPicture(benchmark::State& s)
 {
-    Export(s, "bmp", [](const std::vector<TSwatch>& v) { return Picture(v, false); }, LargestPicture());
+    Export(
+        s, "bmp", [](const std::vector<TSwatch>& v) { return Picture(v, false); }, LargestPicture());
 }
 
 BENCHMARK(BM_ExportGpl)->Unit(benchmark::kMillisecond);

@@ -6,11 +6,11 @@
 //   scripts/bench-portal.sh   (brings up headless sway with the portal)
 #include "app/AppSetup.h"
 #include "app/TForm1.h"
-#include "widgets/Widgets.h"
 #include "grab/GrabPage.h"
 #include "grab/StillScreen.h"
 #include "grab/ZoomWindow.h"
 #include "platform/ScreenPortal.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

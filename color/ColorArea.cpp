@@ -1,7 +1,7 @@
 #include "color/ColorArea.h"
 
-#include "widgets/Widgets.h"
 #include "platform/Services.h"
+#include "widgets/Widgets.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -76,7 +76,6 @@ TColorArea::TColorArea(TColorState& state, THooks hooks, QWidget& window, QWidge
     mixer_lighter = new QRadioButton(QStringLiteral("Lighter"), modelPage);
     NameControl(mixer_lighter, "mixer_lighter", QStringLiteral("Lighter"));
     mixer_lighter->setGeometry(96, 262, 80, 20);
-
 
     // The two colour boxes are plain fills of the state they show.
     auto paintBox = [](TPaintBox* box, const TRgbColor* color) {
@@ -219,9 +218,18 @@ void TColorArea::channelChanged(std::int32_t TRgbColor::*channel, const QSpinBox
     }
 }
 
-void TColorArea::rgbInput_RPropertiesChange() { channelChanged(&TRgbColor::Red, rgbInput_R); }
-void TColorArea::rgbInput_GPropertiesChange() { channelChanged(&TRgbColor::Green, rgbInput_G); }
-void TColorArea::rgbInput_BPropertiesChange() { channelChanged(&TRgbColor::Blue, rgbInput_B); }
+void TColorArea::rgbInput_RPropertiesChange()
+{
+    channelChanged(&TRgbColor::Red, rgbInput_R);
+}
+void TColorArea::rgbInput_GPropertiesChange()
+{
+    channelChanged(&TRgbColor::Green, rgbInput_G);
+}
+void TColorArea::rgbInput_BPropertiesChange()
+{
+    channelChanged(&TRgbColor::Blue, rgbInput_B);
+}
 
 bool TColorArea::hexInputKeyPress(const QString& typed)
 {
@@ -394,8 +402,14 @@ void TColorArea::Color_mixerPaint()
     Color_mixer->update();
 }
 
-void TColorArea::mixer_darkerClick() { Color_mixerPaint(); }
-void TColorArea::mixer_lighterClick() { Color_mixerPaint(); }
+void TColorArea::mixer_darkerClick()
+{
+    Color_mixerPaint();
+}
+void TColorArea::mixer_lighterClick()
+{
+    Color_mixerPaint();
+}
 
 void TColorArea::Color_mixerMouseDown(int x)
 {

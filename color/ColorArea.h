@@ -30,10 +30,10 @@ class TColorArea : public QObject {
 public:
     // What the area asks of the rest of the window.
     struct THooks {
-        std::function<void()> colorEdited;     // the inputs changed the current colour
+        std::function<void()> colorEdited; // the inputs changed the current colour
         std::function<void()> deselectGrabbed; // clears the grabbed list's selection
         std::function<void()> deselectLibrary; // clears the swatch library's selection
-        std::function<void()> addToPalette;    // adds the current colour to the open palette
+        std::function<void()> addToPalette; // adds the current colour to the open palette
     };
     // Builds the controls into `leftColumn` and `modelPage`; `window` is the
     // window they are in (a modal window over it ends a pointer press).

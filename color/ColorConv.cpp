@@ -15,11 +15,15 @@ THsbColor RgbToHsb(std::int32_t red, std::int32_t green, std::int32_t blue)
     const long double g = (long double)green / 255;
     const long double b = (long double)blue / 255;
     long double max = r;
-    if (g > max) max = g;
-    if (b > max) max = b;
+    if (g > max)
+        max = g;
+    if (b > max)
+        max = b;
     long double min = r;
-    if (g < min) min = g;
-    if (b < min) min = b;
+    if (g < min)
+        min = g;
+    if (b < min)
+        min = b;
 
     THsbColor result;
     if (max == 0) {
@@ -66,12 +70,36 @@ TRgbColor HsbToRgb(long double hue, long double saturation, long double brightne
 
     long double r, g, b;
     switch (i == 0 ? 0 : i == 1 ? 1 : i == 2 ? 2 : i == 3 ? 3 : i == 4 ? 4 : 5) {
-    case 0: r = V; g = t; b = p; break;
-    case 1: r = q; g = V; b = p; break;
-    case 2: r = p; g = V; b = t; break;
-    case 3: r = p; g = q; b = V; break;
-    case 4: r = t; g = p; b = V; break;
-    default: r = V; g = p; b = q; break;
+    case 0:
+        r = V;
+        g = t;
+        b = p;
+        break;
+    case 1:
+        r = q;
+        g = V;
+        b = p;
+        break;
+    case 2:
+        r = p;
+        g = V;
+        b = t;
+        break;
+    case 3:
+        r = p;
+        g = q;
+        b = V;
+        break;
+    case 4:
+        r = t;
+        g = p;
+        b = V;
+        break;
+    default:
+        r = V;
+        g = p;
+        b = q;
+        break;
     }
     return {RoundHalfEven(r * 255), RoundHalfEven(g * 255), RoundHalfEven(b * 255)};
 }
@@ -90,9 +118,12 @@ QString ColorToHex(TColorValue color)
 static int HexDigit(QChar c)
 {
     const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9') return u - '0';
-    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f') return u - 'a' + 10;
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
     return -1;
 }
 
@@ -122,8 +153,7 @@ static inline QRgb ToQRgb(const TRgbColor& c)
 
 void FillHueStrip(QImage& strip)
 {
-    if (strip.width() != HueStripWidth || strip.height() != HueStripHeight
-        || strip.format() != QImage::Format_RGB32)
+    if (strip.width() != HueStripWidth || strip.height() != HueStripHeight || strip.format() != QImage::Format_RGB32)
         strip = QImage(HueStripWidth, HueStripHeight, QImage::Format_RGB32);
     for (int y = 0; y < HueStripHeight; ++y) {
         const QRgb c = ToQRgb(PureHueColor(359 - y));
@@ -135,8 +165,7 @@ void FillHueStrip(QImage& strip)
 
 void FillModelImage(QImage& image, std::int32_t hue)
 {
-    if (image.width() != ModelImageSize || image.height() != ModelImageSize
-        || image.format() != QImage::Format_RGB32)
+    if (image.width() != ModelImageSize || image.height() != ModelImageSize || image.format() != QImage::Format_RGB32)
         image = QImage(ModelImageSize, ModelImageSize, QImage::Format_RGB32);
 
     // Same operations as HsbToRgb(hue, x / 100, (100 - y) / 100), with the
@@ -166,12 +195,36 @@ void FillModelImage(QImage& image, std::int32_t hue)
             const std::int32_t t = RoundHalfEven(oneMinusT[x] * V * 255);
             std::int32_t r, g, b;
             switch (sector) {
-            case 0: r = vByte; g = t; b = p; break;
-            case 1: r = q; g = vByte; b = p; break;
-            case 2: r = p; g = vByte; b = t; break;
-            case 3: r = p; g = q; b = vByte; break;
-            case 4: r = t; g = p; b = vByte; break;
-            default: r = vByte; g = p; b = q; break;
+            case 0:
+                r = vByte;
+                g = t;
+                b = p;
+                break;
+            case 1:
+                r = q;
+                g = vByte;
+                b = p;
+                break;
+            case 2:
+                r = p;
+                g = vByte;
+                b = t;
+                break;
+            case 3:
+                r = p;
+                g = q;
+                b = vByte;
+                break;
+            case 4:
+                r = t;
+                g = p;
+                b = vByte;
+                break;
+            default:
+                r = vByte;
+                g = p;
+                b = q;
+                break;
             }
             line[x] = qRgb(r & 0xFF, g & 0xFF, b & 0xFF);
         }

@@ -25,7 +25,7 @@ struct TRgbColor {
 };
 
 struct THsbColor {
-    long double Hue = 0;        // degrees 0..360, -1 for black
+    long double Hue = 0; // degrees 0..360, -1 for black
     long double Saturation = 0; // percent 0..100
     long double Brightness = 0; // percent 0..100
 };
@@ -34,7 +34,10 @@ struct THsbColor {
 std::int32_t RoundHalfEven(long double v);
 
 THsbColor RgbToHsb(std::int32_t red, std::int32_t green, std::int32_t blue);
-inline THsbColor RgbToHsb(const TRgbColor& c) { return RgbToHsb(c.Red, c.Green, c.Blue); }
+inline THsbColor RgbToHsb(const TRgbColor& c)
+{
+    return RgbToHsb(c.Red, c.Green, c.Blue);
+}
 
 // Saturation and brightness are fractions 0..1 here (RgbToHsb gives percent).
 TRgbColor HsbToRgb(long double hue, long double saturation, long double brightness);
@@ -44,7 +47,10 @@ constexpr TColorValue MakeColorValue(std::int32_t r, std::int32_t g, std::int32_
 {
     return TColorValue(r & 0xFF) | (TColorValue(g & 0xFF) << 8) | (TColorValue(b & 0xFF) << 16);
 }
-inline TColorValue MakeColorValue(const TRgbColor& c) { return MakeColorValue(c.Red, c.Green, c.Blue); }
+inline TColorValue MakeColorValue(const TRgbColor& c)
+{
+    return MakeColorValue(c.Red, c.Green, c.Blue);
+}
 constexpr TRgbColor SplitColorValue(TColorValue v)
 {
     return {std::int32_t(v & 0xFF), std::int32_t((v >> 8) & 0xFF), std::int32_t((v >> 16) & 0xFF)};

@@ -1,7 +1,7 @@
 #include "color/ColorCopy.h"
 
-#include "widgets/Widgets.h"
 #include "platform/Services.h"
+#include "widgets/Widgets.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

@@ -25,8 +25,8 @@ class TColorCopy : public QObject {
     Q_OBJECT
 public:
     struct THooks {
-        std::function<void(const QString&)> status;   // status panel 0
-        std::function<void(TColorForm)> formChosen;    // a menu item was chosen: store the form
+        std::function<void(const QString&)> status; // status panel 0
+        std::function<void(TColorForm)> formChosen; // a menu item was chosen: store the form
         std::function<void(const TRgbColor&)> setColor; // a colour was pasted
     };
     TColorCopy(QObject* parent, THooks hooks, TColorForm lastForm = TColorForm::HashHex);

@@ -182,9 +182,7 @@ QImage ScaleToDevice(const QImage& logical, qreal ratio)
     const int h = int(std::ceil(logical.height() * ratio - 1e-9));
     // Device pixel d lies in box pixel floor(d / ratio); the small allowance
     // keeps ratios such as 1.1 from pushing an exact boundary one pixel back.
-    auto boxPixel = [ratio](int d, int limit) {
-        return std::min(int(std::floor(d / ratio + 1e-9)), limit - 1);
-    };
+    auto boxPixel = [ratio](int d, int limit) { return std::min(int(std::floor(d / ratio + 1e-9)), limit - 1); };
     std::vector<int> column(w);
     for (int x = 0; x < w; ++x)
         column[x] = boxPixel(x, logical.width());

@@ -13,14 +13,14 @@
 #include <array>
 
 // Sizes of the colour model page's boxes, in their own pixels.
-constexpr int ModelBoxSize = 220;     // the square is 220 x 220
-constexpr int TrackerBoxWidth = 20;   // the tracker is 20 x 220
+constexpr int ModelBoxSize = 220; // the square is 220 x 220
+constexpr int TrackerBoxWidth = 20; // the tracker is 20 x 220
 constexpr int TrackerBoxHeight = 220;
 constexpr int MixerBoxWidth = 252;
 constexpr int MixerBoxHeight = 23;
 constexpr int MixerCellCount = 12;
-constexpr int MixerCellSize = 20;     // border included
-constexpr int MixerCellPitch = 21;    // cell plus one-pixel gap
+constexpr int MixerCellSize = 20; // border included
+constexpr int MixerCellPitch = 21; // cell plus one-pixel gap
 
 // A pointer position on the square or the tracker, limited to 0..219.
 int LimitModelPosition(int v);

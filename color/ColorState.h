@@ -21,5 +21,5 @@ struct TColorState {
     // the inputs only show it.
     bool PointerPicking = false;
     QImage ModelImage; // 100 x 100
-    QImage HueStrip;   // 20 x 359
+    QImage HueStrip; // 20 x 359
 };

@@ -160,9 +160,15 @@ const std::array<TNamedColor, 148> kNamed{{
     {"yellowgreen", 0x9ACD32},
 }};
 
-int Low8(std::int32_t v) { return v & 0xFF; }
+int Low8(std::int32_t v)
+{
+    return v & 0xFF;
+}
 
-QString Two(int v) { return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper(); }
+QString Two(int v)
+{
+    return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
+}
 
 // The text as the status bar can show it: short, one line.
 QString Shown(const QString& text)
@@ -173,8 +179,14 @@ QString Shown(const QString& text)
     return s;
 }
 
-TColorTextResult Fail(const QString& why) { return {false, {}, why}; }
-TColorTextResult Done(int r, int g, int b) { return {true, {r, g, b}, {}}; }
+TColorTextResult Fail(const QString& why)
+{
+    return {false, {}, why};
+}
+TColorTextResult Done(int r, int g, int b)
+{
+    return {true, {r, g, b}, {}};
+}
 
 int HexDigit(QChar c)
 {
@@ -315,14 +327,18 @@ long double HueToChannel(long double t1, long double t2, long double h)
 
 } // namespace
 
-const std::array<TNamedColor, 148>& CssNamedColors() { return kNamed; }
+const std::array<TNamedColor, 148>& CssNamedColors()
+{
+    return kNamed;
+}
 
 TRgbColor HslToRgb(long double hue, long double saturation, long double lightness)
 {
     long double h = std::fmod(hue, 360.0L);
     if (h < 0)
         h = h + 360;
-    const long double t2 = lightness <= 0.5L ? lightness * (saturation + 1) : lightness + saturation - lightness * saturation;
+    const long double t2 =
+        lightness <= 0.5L ? lightness * (saturation + 1) : lightness + saturation - lightness * saturation;
     const long double t1 = lightness * 2 - t2;
     auto channel = [&](long double at) { return std::clamp(RoundHalfEven(HueToChannel(t1, t2, at) * 255), 0, 255); };
     return {channel(h + 120), channel(h), channel(h - 120)};
@@ -413,9 +429,10 @@ TColorTextResult ParseColorText(const QString& raw)
         return ParsePlainTriple(text);
 
     const QByteArray key = lower.toLatin1();
-    const auto* found = std::lower_bound(kNamed.begin(), kNamed.end(), key, [](const TNamedColor& c, const QByteArray& k) {
-        return std::strcmp(c.name, k.constData()) < 0;
-    });
+    const auto* found =
+        std::lower_bound(kNamed.begin(), kNamed.end(), key, [](const TNamedColor& c, const QByteArray& k) {
+            return std::strcmp(c.name, k.constData()) < 0;
+        });
     if (found != kNamed.end() && key == found->name && lower.size() == key.size())
         return Done(int(found->rgb >> 16), int((found->rgb >> 8) & 0xFF), int(found->rgb & 0xFF));
     return Fail(QStringLiteral("Not a colour: %1").arg(Shown(text)));

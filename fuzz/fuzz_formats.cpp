@@ -42,10 +42,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
     TReadResult r;
     switch (data[0] % 4) {
-    case 0: r = ReadGpl(bytes); Check(r, "Line "); break;
-    case 1: r = ReadAse(bytes); Check(r, "Offset "); break;
-    case 2: r = ReadJson(bytes); Check(r, "Offset "); break;
-    default: r = ReadHexText(bytes); Check(r, ""); break;
+    case 0:
+        r = ReadGpl(bytes);
+        Check(r, "Line ");
+        break;
+    case 1:
+        r = ReadAse(bytes);
+        Check(r, "Offset ");
+        break;
+    case 2:
+        r = ReadJson(bytes);
+        Check(r, "Offset ");
+        break;
+    default:
+        r = ReadHexText(bytes);
+        Check(r, "");
+        break;
     }
     if (r.ok) {
         if (!Same(ReadGpl(WriteGpl(r.name, r.swatches, 9)).swatches, r.swatches)

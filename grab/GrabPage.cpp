@@ -1,8 +1,8 @@
 #include "grab/GrabPage.h"
 
-#include "widgets/Widgets.h"
 #include "grab/ZoomWindow.h"
 #include "platform/Services.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -34,7 +34,8 @@ TGrabPage::TGrabPage(TGrabState& grab, THooks hooks, QWidget& window, QWidget* p
     ImageButton3->setGeometry(182, 224, 66, 22);
     ImageButton3->setEnabled(false);
 
-    hintLabel = new QLabel(QStringLiteral("Press Start to open the zoom window, and sample colors from the screen."), page);
+    hintLabel =
+        new QLabel(QStringLiteral("Press Start to open the zoom window, and sample colors from the screen."), page);
     hintLabel->setObjectName("label_grabHint");
     hintLabel->setWordWrap(true);
     hintLabel->setGeometry(17, 247, 243, 26);

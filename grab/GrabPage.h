@@ -25,8 +25,8 @@ public:
     // What the page asks of the rest of the window.
     struct THooks {
         std::function<void(int, int, int)> setColor; // a grabbed colour becomes the current colour
-        std::function<void()> pointerReleased;       // a press on the list ended
-        std::function<void()> addCurrentColor;       // a double click adds the current colour to the palette
+        std::function<void()> pointerReleased; // a press on the list ended
+        std::function<void()> addCurrentColor; // a double click adds the current colour to the palette
         // Add all: the colours join the open palette; `status` is the last action's text.
         std::function<void(const std::vector<TSwatch>&, const QString& status)> appendToPalette;
         std::function<void()> showPage; // brings this page to the front

@@ -14,11 +14,21 @@ namespace {
 bool IsModifierOrLock(int key)
 {
     switch (key) {
-    case 0x10: case 0x11: case 0x12: case 0x14: case 0x5B: case 0x5C: case 0x90: case 0x91:
-    case 0xA0: case 0xA1: case 0xA2: case 0xA3: case 0xA4: case 0xA5:
-        return true;
-    default:
-        return false;
+    case 0x10:
+    case 0x11:
+    case 0x12:
+    case 0x14:
+    case 0x5B:
+    case 0x5C:
+    case 0x90:
+    case 0x91:
+    case 0xA0:
+    case 0xA1:
+    case 0xA2:
+    case 0xA3:
+    case 0xA4:
+    case 0xA5: return true;
+    default: return false;
     }
 }
 

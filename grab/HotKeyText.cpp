@@ -5,10 +5,10 @@
 namespace {
 
 const char* const kMediaNames[] = {
-    "Browser Back",   "Browser Forward",  "Browser Refresh",    "Browser Stop",      "Browser Search",
-    "Browser Favorites", "Browser Start/Home", "Volume Mute",    "Volume Down",       "Volume Up",
-    "Next Track",     "Previous Track",   "Stop Media",         "Play/Pause Media",  "Start Mail",
-    "Select Media",   "Start Application 1", "Start Application 2",
+    "Browser Back",      "Browser Forward",     "Browser Refresh",     "Browser Stop",     "Browser Search",
+    "Browser Favorites", "Browser Start/Home",  "Volume Mute",         "Volume Down",      "Volume Up",
+    "Next Track",        "Previous Track",      "Stop Media",          "Play/Pause Media", "Start Mail",
+    "Select Media",      "Start Application 1", "Start Application 2",
 };
 
 bool IsAsciiUpperWord(const QString& s)
@@ -156,9 +156,9 @@ THotKey ParseHotKey(const QString& text, bool localized)
     } else {
         if (item == QLatin1String("Num"))
             item += QStringLiteral(" +");
-        const QStringList modifierWords = QStringList{QStringLiteral("Ctrl"), QStringLiteral("Alt"),
-                                                      QStringLiteral("Shift"), QStringLiteral("Win")}
-                                          + local;
+        const QStringList modifierWords =
+            QStringList{QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Shift"), QStringLiteral("Win")}
+            + local;
         if (modifierWords.contains(item, Qt::CaseSensitive))
             return 0;
     }

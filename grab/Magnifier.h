@@ -9,12 +9,12 @@
 #include <QSize>
 
 struct TMagnifierStep {
-    int d = 0;      // 4 x (zoom position + 1)
-    int dx = 0;     // half the source width: picture width / d, halves to even
-    int dy = 0;     // half the source height
-    QRect source;   // screen pixels enlarged into the picture, kept on the desktop
-    QPoint sample;  // picture pixel read as the colour under the pointer
-    QPoint cross;   // centre of the crosshair, one pixel left of and above `sample`
+    int d = 0; // 4 x (zoom position + 1)
+    int dx = 0; // half the source width: picture width / d, halves to even
+    int dy = 0; // half the source height
+    QRect source; // screen pixels enlarged into the picture, kept on the desktop
+    QPoint sample; // picture pixel read as the colour under the pointer
+    QPoint cross; // centre of the crosshair, one pixel left of and above `sample`
 };
 
 // One step for zoom position `zoom` (0..10), a picture of `picture` pixels,

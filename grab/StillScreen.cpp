@@ -281,8 +281,7 @@ bool TStillScreen::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier))
         return false;
-    if (key->key() == Qt::Key_F5 && !key->isAutoRepeat()
-        && !qobject_cast<THotKeyEdit*>(QApplication::focusWidget())) {
+    if (key->key() == Qt::Key_F5 && !key->isAutoRepeat() && !qobject_cast<THotKeyEdit*>(QApplication::focusWidget())) {
         takeScreenshot();
         return true;
     }

@@ -29,7 +29,7 @@ public:
         Waiting, // a screenshot was asked for and has not come
         Showing, // the still picture is on the screen
         Picking, // no screenshots: single picks with the desktop's picker
-        Failed,  // nothing to sample; message() says why
+        Failed, // nothing to sample; message() says why
     };
 
     // `zoom` is the zoom window, kept above the pictures; `pointer` gives the

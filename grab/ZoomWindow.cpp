@@ -1,13 +1,13 @@
 #include "grab/ZoomWindow.h"
 
 #include "app/StartSettings.h"
-#include "widgets/Widgets.h"
 #include "color/ColorCopy.h"
 #include "grab/HotKeyEdit.h"
 #include "grab/Magnifier.h"
 #include "grab/StillScreen.h"
 #include "platform/ScreenPortal.h"
 #include "platform/Services.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,10 +23,10 @@
 
 namespace {
 
-const char* const kZoomTip
-    = "Set hotkey of Zooming to start the zooming activity and pause to capture the zooming area on the screen.";
-const char* const kGrabTip
-    = "Set hotkey of Grab color to select the color you want on the screen after the zooming starts.";
+const char* const kZoomTip =
+    "Set hotkey of Zooming to start the zooming activity and pause to capture the zooming area on the screen.";
+const char* const kGrabTip =
+    "Set hotkey of Grab color to select the color you want on the screen after the zooming starts.";
 
 // While zooming, the application is asked to come forward at most this often.
 constexpr int kActivationInterval = 200; // ms
@@ -53,8 +53,9 @@ void PaintQuestionMark(QPainter& p, const QRect& r)
 } // namespace
 
 Tgrab_color::Tgrab_color(QWidget& mainWindow, TGrabState& grab, THooks hooks)
-    : QDialog(&mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                               | Qt::WindowStaysOnTopHint)
+    : QDialog(&mainWindow,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::WindowStaysOnTopHint)
     , grab_(grab)
     , hooks_(std::move(hooks))
     , mainWindow_(mainWindow)
@@ -294,8 +295,9 @@ void Tgrab_color::FormCreate()
 
 void Tgrab_color::notAvailable(THotKey hotKey)
 {
-    Services().dialogs->message(TMsgIcon::Information, KeyText(hotKey) + QStringLiteral(" is ") + QStringLiteral("not ")
-                                                           + QStringLiteral("available for registration."));
+    Services().dialogs->message(TMsgIcon::Information,
+                                KeyText(hotKey) + QStringLiteral(" is ") + QStringLiteral("not ")
+                                    + QStringLiteral("available for registration."));
 }
 
 // ---------------------------------------------------------------- magnifier
@@ -369,13 +371,15 @@ void Tgrab_color::MagnifierTick()
     Panel1->hide();
     Image1->show();
     if (!KeyText(ZoomKey).isEmpty())
-        myhelp->setText(QStringLiteral("(Set HotKey ") + KeyText(HotKey2->value()) + QStringLiteral(" to grab colors.)"));
+        myhelp->setText(QStringLiteral("(Set HotKey ") + KeyText(HotKey2->value())
+                        + QStringLiteral(" to grab colors.)"));
     else
         myhelp->setText(QStringLiteral("(You have not set up your hotkey!)"));
     grabbing_status->setPanelText(0, QStringLiteral("Start zooming"));
-    grabbing_status->setPanelText(1, QStringLiteral("Preess ") + KeyText(GrabKey) + QStringLiteral(" to grab colors,")
-                                         + KeyText(ZoomKey) + QStringLiteral(" to capture zooming area.")
-                                         + (still_ ? QStringLiteral(" F5 takes a new screenshot.") : QString()));
+    grabbing_status->setPanelText(1,
+                                  QStringLiteral("Preess ") + KeyText(GrabKey) + QStringLiteral(" to grab colors,")
+                                      + KeyText(ZoomKey) + QStringLiteral(" to capture zooming area.")
+                                      + (still_ ? QStringLiteral(" F5 takes a new screenshot.") : QString()));
 
     const QSize size = Image1->size();
     if (LivePicture.size() != size)
@@ -434,8 +438,9 @@ void Tgrab_color::HotKeyManager1HotKeyPressed(THotKey hotKey, std::uint16_t)
             ForceToForeground(AppWindow);
             Timer1->stop();
             grabbing_status->setPanelText(0, QStringLiteral("Stop zooming"));
-            grabbing_status->setPanelText(1, QStringLiteral("Sample colors now! Or preess ") + KeyText(ZoomKey)
-                                                 + QStringLiteral(" to resume zooming"));
+            grabbing_status->setPanelText(1,
+                                          QStringLiteral("Sample colors now! Or preess ") + KeyText(ZoomKey)
+                                              + QStringLiteral(" to resume zooming"));
             // Freeze the last magnified picture, crosshair included.
             if (FrozenPicture.size() != Image2->size()) {
                 FrozenPicture = QImage(Image2->size(), QImage::Format_RGB32);
@@ -452,8 +457,8 @@ void Tgrab_color::HotKeyManager1HotKeyPressed(THotKey hotKey, std::uint16_t)
             LastFrame.forget(); // the frozen picture's colour is in the preview
             Timer1->start(TickInterval);
             grabbing_status->setPanelText(0, QStringLiteral("Start zooming"));
-            grabbing_status->setPanelText(1, QStringLiteral("Preess ") + KeyText(GrabKey)
-                                                 + QStringLiteral(" to grab colors"));
+            grabbing_status->setPanelText(
+                1, QStringLiteral("Preess ") + KeyText(GrabKey) + QStringLiteral(" to grab colors"));
             Image1->show();
             Image2->hide();
         }
@@ -491,7 +496,8 @@ void Tgrab_color::HotKey1Change()
 void Tgrab_color::HotKey2Change()
 {
     if (acceptFieldValue(HotKey2, GrabKey))
-        myhelp->setText(QStringLiteral("(Set HotKey ") + KeyText(HotKey2->value()) + QStringLiteral(" to grab colors.)"));
+        myhelp->setText(QStringLiteral("(Set HotKey ") + KeyText(HotKey2->value())
+                        + QStringLiteral(" to grab colors.)"));
 }
 
 void Tgrab_color::Image3Click()
@@ -669,7 +675,7 @@ void Tgrab_color::showStillState()
     QString text = still_->statusText();
     if (state == TStillScreen::State::Picking)
         text += QStringLiteral(" Press ") + KeyText(GrabKey)
-              + QStringLiteral(" or \"Pick a color\" to use the desktop's own picker.");
+            + QStringLiteral(" or \"Pick a color\" to use the desktop's own picker.");
     else if (state == TStillScreen::State::Failed)
         text += QStringLiteral(" Press F5 to try again.");
     grabbing_status->setPanelText(1, text);

@@ -39,7 +39,7 @@ class TStatusBar;
 class Tgrab_color : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int OpenWidth = 414;   // client area when opened
+    static constexpr int OpenWidth = 414; // client area when opened
     static constexpr int OpenHeight = 300;
     static constexpr int MaxWidth = 614;
     static constexpr int MaxHeight = 500;
@@ -74,7 +74,7 @@ public:
     TPaintBox* paint_gbColors = nullptr;
     TPaintBox* Image1 = nullptr; // live picture
     TPaintBox* Image2 = nullptr; // frozen picture
-    QWidget* Panel1 = nullptr;   // settings
+    QWidget* Panel1 = nullptr; // settings
     QSlider* Slider = nullptr;
     QCheckBox* cbSrediste = nullptr;
     THotKeyEdit* HotKey1 = nullptr;
@@ -95,7 +95,7 @@ public:
     THotKey GrabKey = 0;
     std::vector<TSwatch> ZoomColors;
     QWidget* AppWindow = nullptr;
-    QImage LivePicture;   // Image1's picture; rebuilt at Image1's size
+    QImage LivePicture; // Image1's picture; rebuilt at Image1's size
     QImage FrozenPicture; // Image2's picture; empty until the first freeze
     TMagnifierFrame LastFrame; // what the last tick showed in LivePicture
 

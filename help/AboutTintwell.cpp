@@ -50,7 +50,7 @@ QPixmap TForm6::Picture()
     // Swatch cards fanned out around a rivet near the bottom, each a tint
     // strip: a full colour at the top fading to a pale one.
     const QPointF pivot(52, 114);
-    const QColor cards[] = {QColor(44, 92, 168), QColor(38, 150, 136), QColor(122, 176, 52),
+    const QColor cards[] = {QColor(44, 92, 168),  QColor(38, 150, 136), QColor(122, 176, 52),
                             QColor(238, 190, 40), QColor(232, 120, 36), QColor(200, 44, 60)};
     const int count = int(std::size(cards));
     for (int i = 0; i < count; ++i) {
@@ -131,4 +131,7 @@ TForm6::TForm6(QWidget* parent)
     connect(FlatButton4, &QPushButton::clicked, this, &TForm6::FlatButton4Click);
 }
 
-void TForm6::FlatButton4Click() { accept(); }
+void TForm6::FlatButton4Click()
+{
+    accept();
+}

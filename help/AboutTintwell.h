@@ -17,10 +17,10 @@ public:
     explicit TForm6(QWidget* parent = nullptr);
 
     QFrame* panel = nullptr;
-    QLabel* Label16 = nullptr;     // "Tintwell"
-    QLabel* Label17 = nullptr;     // "Version 1.0"
-    QLabel* Image2 = nullptr;      // the picture
-    QFrame* FlatPanel5 = nullptr;  // the date box
+    QLabel* Label16 = nullptr; // "Tintwell"
+    QLabel* Label17 = nullptr; // "Version 1.0"
+    QLabel* Image2 = nullptr; // the picture
+    QFrame* FlatPanel5 = nullptr; // the date box
     QLabel* publishDate = nullptr;
     QPushButton* FlatButton4 = nullptr; // "Ok"
 

@@ -1,9 +1,9 @@
 #include "help/HelpMenu.h"
 
-#include "widgets/Widgets.h"
 #include "help/AboutTintwell.h"
 #include "help/HintHelp.h"
 #include "platform/Services.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -82,7 +82,10 @@ QPoint THelpMenu::MenuPoint() const
     return QPoint(window_.frameGeometry().x() + FlatButton1->x() + FlatButton1->width() - 10, QCursor::pos().y());
 }
 
-void THelpMenu::FlatButton1Click() { JvPopupMenu2->popup(MenuPoint()); }
+void THelpMenu::FlatButton1Click()
+{
+    JvPopupMenu2->popup(MenuPoint());
+}
 
 void THelpMenu::startCompanion(const QString& relativePath)
 {
@@ -91,8 +94,14 @@ void THelpMenu::startCompanion(const QString& relativePath)
     Services().desktop->startDetached(hooks_.programDir() + relativePath);
 }
 
-void THelpMenu::Helpdocument1Click() { startCompanion(HelperProgram()); }
-void THelpMenu::utorial1Click() { startCompanion(TipProgram()); }
+void THelpMenu::Helpdocument1Click()
+{
+    startCompanion(HelperProgram());
+}
+void THelpMenu::utorial1Click()
+{
+    startCompanion(TipProgram());
+}
 
 QWidget* THelpMenu::dialogParent() const
 {

@@ -97,4 +97,7 @@ void TForm5::FormCreate(const QString& tipText)
     hint_memo->setPlainText(tipText);
 }
 
-void TForm5::JvXPToolButton1Click() { accept(); }
+void TForm5::JvXPToolButton1Click()
+{
+    accept();
+}

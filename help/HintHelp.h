@@ -17,8 +17,8 @@ public:
     // Shows `tipText`, a "\r\n" or "\n" in it starting a new line.
     explicit TForm5(const QString& tipText, QWidget* parent = nullptr);
 
-    QFrame* FlatPanel1 = nullptr;         // the framed panel filling the window
-    QLabel* FlatPanel2 = nullptr;         // title strip "Do you know?"
+    QFrame* FlatPanel1 = nullptr; // the framed panel filling the window
+    QLabel* FlatPanel2 = nullptr; // title strip "Do you know?"
     QToolButton* JvXPToolButton1 = nullptr; // close
     QPlainTextEdit* hint_memo = nullptr;
 

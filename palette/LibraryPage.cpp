@@ -1,8 +1,8 @@
 #include "palette/LibraryPage.h"
 
-#include "widgets/Widgets.h"
 #include "platform/Services.h"
 #include "widgets/SizeChoice.h"
+#include "widgets/Widgets.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

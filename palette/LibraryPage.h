@@ -27,9 +27,9 @@ public:
     // What the page asks of the rest of the window.
     struct THooks {
         std::function<SwatchLibrary::TLibrarySources()> sources; // where the libraries are
-        std::function<void(const TRgbColor&)> setColor;          // a swatch was taken
-        std::function<void()> pointerReleased;                   // the button went up over the view
-        std::function<void()> addCurrentColor;                   // to the open palette
+        std::function<void(const TRgbColor&)> setColor; // a swatch was taken
+        std::function<void()> pointerReleased; // the button went up over the view
+        std::function<void()> addCurrentColor; // to the open palette
     };
     TLibraryPage(QObject* parent, TLibraryState& library, THooks hooks, QWidget* page);
 

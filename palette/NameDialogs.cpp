@@ -1,8 +1,8 @@
 #include "palette/NameDialogs.h"
 
-#include "widgets/Widgets.h"
 #include "palette/PaletteFiles.h"
 #include "platform/Services.h"
+#include "widgets/Widgets.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,9 +13,9 @@
 
 namespace {
 
-const QString kBadName = QStringLiteral(
-    "A palette name is the name of its file. It can not be empty or start with \".\", "
-    "and can not contain \"/\", \"\\\" or control characters.\nPlease type another name.");
+const QString kBadName =
+    QStringLiteral("A palette name is the name of its file. It can not be empty or start with \".\", "
+                   "and can not contain \"/\", \"\\\" or control characters.\nPlease type another name.");
 
 } // namespace
 
@@ -79,13 +79,12 @@ void TForm4::b_flatSaveClick()
     for (;;) {
         const TPaletteCommandPlan plan = PlanCommand(TPaletteCommand::SaveUnderName, facts, done);
         switch (plan.next) {
-        case TPaletteStep::TellBadName:
-            TellBadName();
-            return;
+        case TPaletteStep::TellBadName: TellBadName(); return;
         case TPaletteStep::AskToOverwrite:
-            done.confirmed = Services().dialogs->ask(TMsgIcon::Warning, QStringLiteral("Palette: ") + name
-                                                                            + QStringLiteral(" - is already existed.\nDo you want to "
-                                                                                             "overwrite it? "));
+            done.confirmed = Services().dialogs->ask(TMsgIcon::Warning,
+                                                     QStringLiteral("Palette: ") + name
+                                                         + QStringLiteral(" - is already existed.\nDo you want to "
+                                                                          "overwrite it? "));
             break;
         case TPaletteStep::Work: {
             if (facts.nameTaken)
@@ -104,8 +103,7 @@ void TForm4::b_flatSaveClick()
                              name + QStringLiteral("(Saved)"));
             accept();
             return;
-        default:
-            return;
+        default: return;
         }
     }
 }
@@ -148,12 +146,11 @@ void TForm3::FlatSpeedButton1Click()
     for (;;) {
         const TPaletteCommandPlan plan = PlanCommand(TPaletteCommand::RenameTo, facts, done);
         switch (plan.next) {
-        case TPaletteStep::TellBadName:
-            TellBadName();
-            return;
+        case TPaletteStep::TellBadName: TellBadName(); return;
         case TPaletteStep::TellNameTaken:
-            Services().dialogs->message(TMsgIcon::Warning, QStringLiteral("A palette named ") + name
-                                                               + QStringLiteral(" with is already existed."));
+            Services().dialogs->message(TMsgIcon::Warning,
+                                        QStringLiteral("A palette named ") + name
+                                            + QStringLiteral(" with is already existed."));
             return;
         case TPaletteStep::Work: {
             // QFile::rename never replaces an existing file.
@@ -179,8 +176,7 @@ void TForm3::FlatSpeedButton1Click()
             files_.ShowNamed(name, QStringLiteral("File is renamed"), name);
             accept();
             return;
-        default:
-            return;
+        default: return;
         }
     }
 }

@@ -64,12 +64,8 @@ TPaletteCommandPlan PlanSave(const TPaletteFlags& f, const TPaletteOutcomes& o)
         plan = Finish({std::nullopt, true, TNameChange::Keep, false});
         plan.saveOutcome = TSaveOutcome::Saved;
         return plan;
-    case TWorkOutcome::Cancelled:
-        plan.saveOutcome = TSaveOutcome::Cancelled;
-        return plan;
-    case TWorkOutcome::Failed:
-        plan.saveOutcome = TSaveOutcome::Failed;
-        return plan;
+    case TWorkOutcome::Cancelled: plan.saveOutcome = TSaveOutcome::Cancelled; return plan;
+    case TWorkOutcome::Failed: plan.saveOutcome = TSaveOutcome::Failed; return plan;
     }
     return plan;
 }
@@ -243,15 +239,14 @@ QString SaveOfferText(TSaveOffer offer, const QString& caption, const QString& n
 {
     switch (offer) {
     case TSaveOffer::LeavePage:
-        return QStringLiteral("Palette - ") + caption + QStringLiteral(" - is not saved. \nDo you want to save it now ?");
+        return QStringLiteral("Palette - ") + caption
+            + QStringLiteral(" - is not saved. \nDo you want to save it now ?");
     case TSaveOffer::Replace:
         return QStringLiteral("Do you want to save your palette - \n") + caption + QStringLiteral("?");
     case TSaveOffer::SaveAsFirst:
         return QStringLiteral("Palette - ") + name + QStringLiteral(" - is not saved.\nDo you want to save it now ?");
-    case TSaveOffer::Close:
-        return QStringLiteral("Don't forget to save your palette!\nDo you want to save it now ?");
-    case TSaveOffer::None:
-        break;
+    case TSaveOffer::Close: return QStringLiteral("Don't forget to save your palette!\nDo you want to save it now ?");
+    case TSaveOffer::None: break;
     }
     return {};
 }

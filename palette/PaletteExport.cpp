@@ -86,9 +86,8 @@ TPicture BuildExportImage(const QString& name, const std::vector<TSwatch>& swatc
 
     QImage image(width, int(height), QImage::Format_RGB32);
     if (image.isNull()) {
-        picture.error = QStringLiteral("There is not enough memory to build a picture of %1 x %2 pixels.")
-                            .arg(width)
-                            .arg(height);
+        picture.error =
+            QStringLiteral("There is not enough memory to build a picture of %1 x %2 pixels.").arg(width).arg(height);
         return picture;
     }
     // 96 dots per inch, so that 12 points are 16 pixels as on the screen.
@@ -113,7 +112,8 @@ TPicture BuildExportImage(const QString& name, const std::vector<TSwatch>& swatc
         const TSwatch& s = swatches[i];
         const QPoint origin = CellOrigin(cell, int(i));
         FillRect(image, origin.x(), origin.y(), cell - 1, cell - 1, kCellBorder);
-        FillRect(image, origin.x() + 1, origin.y() + 1, cell - 3, cell - 3, qRgb(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF));
+        FillRect(image, origin.x() + 1, origin.y() + 1, cell - 3, cell - 3,
+                 qRgb(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF));
     }
 
     const int h = image.height();
@@ -146,7 +146,8 @@ TFileResult WriteEncoded(const QString& path, const QByteArray& bytes)
                                        .arg(QDir::toNativeSeparators(path)));
     const TWriteResult w = WriteFileAtomically(path, bytes);
     if (!w.ok)
-        return TFileResult::Failed(QStringLiteral("Cannot write file \"%1\". %2").arg(QDir::toNativeSeparators(path), w.error));
+        return TFileResult::Failed(
+            QStringLiteral("Cannot write file \"%1\". %2").arg(QDir::toNativeSeparators(path), w.error));
     return {};
 }
 
@@ -154,10 +155,22 @@ TFileResult WriteEncoded(const QString& path, const QByteArray& bytes)
 
 // An opaque 32-bit image is written as 24 bits per pixel: bottom-up and
 // uncompressed for BMP, RGB without alpha for PNG.
-QByteArray EncodeBmp(const QImage& image) { return Encode(image, "BMP"); }
-QByteArray EncodePng(const QImage& image) { return Encode(image, "PNG"); }
+QByteArray EncodeBmp(const QImage& image)
+{
+    return Encode(image, "BMP");
+}
+QByteArray EncodePng(const QImage& image)
+{
+    return Encode(image, "PNG");
+}
 
-TFileResult WriteBmp(const QString& path, const QImage& image) { return WriteEncoded(path, EncodeBmp(image)); }
-TFileResult WritePng(const QString& path, const QImage& image) { return WriteEncoded(path, EncodePng(image)); }
+TFileResult WriteBmp(const QString& path, const QImage& image)
+{
+    return WriteEncoded(path, EncodeBmp(image));
+}
+TFileResult WritePng(const QString& path, const QImage& image)
+{
+    return WriteEncoded(path, EncodePng(image));
+}
 
 } // namespace PaletteExport

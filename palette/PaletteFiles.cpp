@@ -1,10 +1,10 @@
 #include "palette/PaletteFiles.h"
 
-#include "widgets/Widgets.h"
 #include "palette/NameDialogs.h"
 #include "palette/PaletteFormats.h"
 #include "palette/PaletteRescue.h"
 #include "platform/Services.h"
+#include "widgets/Widgets.h"
 
 #include <QDir>
 #include <QFile>
@@ -180,8 +180,8 @@ TPaletteCommandPlan TPaletteFiles::NextStep(TPaletteCommand command, TPaletteFla
         facts.hasSwatches = !pal_.Palette.empty();
         const TPaletteCommandPlan plan = PlanCommand(command, facts, done);
         if (plan.next == TPaletteStep::AskToSave)
-            done.wantsSave = Services().dialogs->ask(
-                TMsgIcon::Warning, SaveOfferText(plan.offer, hooks_.pageCaption(), pal_.PaletteName));
+            done.wantsSave = Services().dialogs->ask(TMsgIcon::Warning,
+                                                     SaveOfferText(plan.offer, hooks_.pageCaption(), pal_.PaletteName));
         else if (plan.next == TPaletteStep::Save)
             done.save = Save();
         else
@@ -195,8 +195,14 @@ void TPaletteFiles::list_ppClick()
         hooks_.setPageCaption(SelectedName());
 }
 
-void TPaletteFiles::list_ppKeyDown() { list_ppClick(); }
-void TPaletteFiles::list_ppKeyUp() { list_ppClick(); }
+void TPaletteFiles::list_ppKeyDown()
+{
+    list_ppClick();
+}
+void TPaletteFiles::list_ppKeyUp()
+{
+    list_ppClick();
+}
 
 void TPaletteFiles::list_ppKeyPress(int key)
 {
@@ -320,8 +326,8 @@ bool TPaletteFiles::eventFilter(QObject* watched, QEvent* event)
     // Only input reaches the code below: other events also arrive while the
     // window is being taken down, when the form must not be touched.
     const QEvent::Type type = event->type();
-    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
-        || type == QEvent::MouseButtonRelease;
+    const bool mouse =
+        type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::MouseButtonRelease;
     const bool key = type == QEvent::KeyPress || type == QEvent::KeyRelease;
     if (!mouse && !key)
         return QObject::eventFilter(watched, event);
@@ -419,9 +425,10 @@ TPaletteFiles::TSaveOutcome TPaletteFiles::Save()
         switch (plan.next) {
         case TPaletteStep::AskToOverwrite:
             done.confirmed = Services().dialogs->ask(
-                TMsgIcon::Confirm, QStringLiteral("Palette - ") + pal.PaletteName
-                                       + QStringLiteral(" - was changed by another program since Tintwell last read or saved it.\n"
-                                                        "Do you want to overwrite it?"));
+                TMsgIcon::Confirm,
+                QStringLiteral("Palette - ") + pal.PaletteName
+                    + QStringLiteral(" - was changed by another program since Tintwell last read or saved it.\n"
+                                     "Do you want to overwrite it?"));
             break;
         case TPaletteStep::Work:
             nameDialog = plan.nameDialog;
@@ -444,8 +451,7 @@ TPaletteFiles::TSaveOutcome TPaletteFiles::Save()
             if (!nameDialog)
                 hooks_.status(QStringLiteral("Saved file"), pal.PaletteName + QStringLiteral("(Saved)"));
             return plan.saveOutcome;
-        default:
-            return plan.saveOutcome;
+        default: return plan.saveOutcome;
         }
     }
 }
@@ -497,9 +503,9 @@ void TPaletteFiles::mu_deleteClick()
             pal_.SelectedSwatch = -1;
             if (::unlink(QFile::encodeName(pal_.PaletteFilePath(name)).constData()) != 0) {
                 const int error = errno;
-                Services().dialogs->message(TMsgIcon::Error, QStringLiteral("Palette - ") + name
-                                                                 + QStringLiteral(" is not deleted!\nError: ")
-                                                                 + QString::number(error));
+                Services().dialogs->message(TMsgIcon::Error,
+                                            QStringLiteral("Palette - ") + name
+                                                + QStringLiteral(" is not deleted!\nError: ") + QString::number(error));
                 done.work = TWorkOutcome::Failed;
                 break;
             }
@@ -514,9 +520,7 @@ void TPaletteFiles::mu_deleteClick()
             delete list_pp->takeItem(i);
             break;
         }
-        case TPaletteStep::OpenNeighbour:
-            done.neighbourRead = ReadAndLayout(next);
-            break;
+        case TPaletteStep::OpenNeighbour: done.neighbourRead = ReadAndLayout(next); break;
         case TPaletteStep::Finish: {
             ApplyChange(pal_, plan.change, next);
             const bool untitled = plan.change.name == TNameChange::Untitled;
@@ -525,8 +529,7 @@ void TPaletteFiles::mu_deleteClick()
             hooks_.status(QStringLiteral("File is deleted"), untitled ? kNotSaved : pal_.PaletteName);
             return;
         }
-        default:
-            return;
+        default: return;
         }
     }
 }
@@ -606,23 +609,19 @@ bool TPaletteFiles::MayClose(const QString& userDataDir)
     for (;;) {
         const TPaletteCommandPlan plan = NextStep(TPaletteCommand::Close, Flags(), done);
         switch (plan.next) {
-        case TPaletteStep::KeepCopy:
-            done.copyKept = KeepRecoveryCopy(userDataDir, plan);
-            break;
+        case TPaletteStep::KeepCopy: done.copyKept = KeepRecoveryCopy(userDataDir, plan); break;
         case TPaletteStep::AskCloseAnyway: {
             const QString notSaved = plan.saveFailed ? QStringLiteral("Your palette could not be saved.")
                                                      : QStringLiteral("Your palette was not saved.");
             done.closeAnyway = Services().dialogs->ask(
-                TMsgIcon::Warning, notSaved + QStringLiteral(" No copy of it could be kept anywhere:\n")
-                                       + rescueErrors_.join('\n')
-                                       + QStringLiteral("\n\nClose anyway? Its colours will be lost. Answer No to keep the "
-                                                        "window open and try again after freeing some space."));
+                TMsgIcon::Warning,
+                notSaved + QStringLiteral(" No copy of it could be kept anywhere:\n") + rescueErrors_.join('\n')
+                    + QStringLiteral("\n\nClose anyway? Its colours will be lost. Answer No to keep the "
+                                     "window open and try again after freeing some space."));
             break;
         }
-        case TPaletteStep::Finish:
-            return true;
-        default:
-            return false;
+        case TPaletteStep::Finish: return true;
+        default: return false;
         }
     }
 }

@@ -43,7 +43,7 @@ public:
     // "My Palettes"
     QListWidget* list_pp = nullptr;
     QPushButton* FlatButton2 = nullptr; // Open
-    QPushButton* mu_listnew = nullptr;  // New
+    QPushButton* mu_listnew = nullptr; // New
     // Palette page
     QPushButton* FlatButton3 = nullptr; // File
     QMenu* file_popup = nullptr;
@@ -151,7 +151,7 @@ private:
     TPaletteModel& pal_;
     THooks hooks_;
     QTabWidget* pages_;
-    QTabBar* tabBar_ = nullptr;      // of pp_pageControl
+    QTabBar* tabBar_ = nullptr; // of pp_pageControl
     QWidget* listViewport_ = nullptr; // of list_pp
     QString importFolder_;
     int lastPage_ = 1;

@@ -103,9 +103,15 @@ QString Shown(QByteArrayView text)
     return QString::fromUtf8(head) + (text.size() > 40 ? QStringLiteral("...") : QString());
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
-int Channel(long double v) { return std::clamp(RoundHalfEven(v * 255), 0, 255); }
+int Channel(long double v)
+{
+    return std::clamp(RoundHalfEven(v * 255), 0, 255);
+}
 
 int HexValue(char c)
 {
@@ -118,7 +124,10 @@ int HexValue(char c)
     return -1;
 }
 
-bool IsWordChar(char c) { return HexValue(c) >= 0 || (c >= 'g' && c <= 'z') || (c >= 'G' && c <= 'Z') || c == '_'; }
+bool IsWordChar(char c)
+{
+    return HexValue(c) >= 0 || (c >= 'g' && c <= 'z') || (c >= 'G' && c <= 'Z') || c == '_';
+}
 
 TSwatch FromHex(const char* p, int digits)
 {
@@ -130,8 +139,7 @@ TSwatch FromHex(const char* p, int digits)
 
 // Splits data into lines at CR LF, LF or a lone CR and calls f(line, number)
 // until f returns false.
-template <typename F>
-void ForEachLine(const QByteArray& data, F f)
+template <typename F> void ForEachLine(const QByteArray& data, F f)
 {
     const char* text = data.constData();
     const qsizetype n = data.size();
@@ -211,7 +219,8 @@ QString CssIdentifier(const QString& name)
     QString out;
     bool dash = false;
     for (const QChar c : name.toLower()) {
-        const bool keep = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || (c.unicode() >= 0x80 && c.isLetterOrNumber());
+        const bool keep = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'
+            || (c.unicode() >= 0x80 && c.isLetterOrNumber());
         if (keep) {
             if (dash && !out.isEmpty())
                 out += '-';
@@ -281,7 +290,8 @@ TReadResult ReadGpl(const QByteArray& data)
                 line = line.sliced(3);
             header = line.startsWith("GIMP Palette");
             if (!header)
-                error = QStringLiteral("Line 1: \"%1\" is not \"GIMP Palette\"; this is no GIMP palette.").arg(Shown(line));
+                error =
+                    QStringLiteral("Line 1: \"%1\" is not \"GIMP Palette\"; this is no GIMP palette.").arg(Shown(line));
             return header;
         }
         qsizetype i = 0;
@@ -341,7 +351,8 @@ TReadResult ReadAse(const QByteArray& data)
     };
 
     if (size < 12 || std::memcmp(bytes, "ASEF", 4) != 0)
-        return Failed(QStringLiteral("Offset 0: the file does not start with \"ASEF\"; this is no Adobe swatch exchange file."));
+        return Failed(
+            QStringLiteral("Offset 0: the file does not start with \"ASEF\"; this is no Adobe swatch exchange file."));
     if (u16(4) != 1)
         return Failed(QStringLiteral("Offset 4: version %1.%2 of the swatch exchange format cannot be read (1.0 can).")
                           .arg(u16(4))
@@ -357,7 +368,9 @@ TReadResult ReadAse(const QByteArray& data)
         const quint32 length = u32(pos + 2);
         const qsizetype body = pos + 6;
         if (qint64(length) > size - body)
-            return Failed(QStringLiteral("Offset %1: the block is %2 bytes long, past the end of the file.").arg(pos).arg(length));
+            return Failed(QStringLiteral("Offset %1: the block is %2 bytes long, past the end of the file.")
+                              .arg(pos)
+                              .arg(length));
         const qsizetype end = body + qsizetype(length);
         if (type == 0x0001 || type == 0xC001) {
             if (length < 2 || qint64(2) + 2 * qint64(u16(body)) > qint64(length))
@@ -380,16 +393,22 @@ TReadResult ReadAse(const QByteArray& data)
                 else if (modelName == "Gray")
                     channels = 1;
                 else if (modelName == "LAB ")
-                    return Failed(QStringLiteral("Offset %1: a LAB colour; LAB colours cannot be read, only RGB, CMYK and Gray.").arg(model));
+                    return Failed(
+                        QStringLiteral("Offset %1: a LAB colour; LAB colours cannot be read, only RGB, CMYK and Gray.")
+                            .arg(model));
                 else
-                    return Failed(QStringLiteral("Offset %1: \"%2\" is no colour model (RGB, CMYK or Gray).").arg(model).arg(Shown(modelName)));
+                    return Failed(QStringLiteral("Offset %1: \"%2\" is no colour model (RGB, CMYK or Gray).")
+                                      .arg(model)
+                                      .arg(Shown(modelName)));
                 if (end - (model + 4) < 4 * channels)
-                    return Failed(QStringLiteral("Offset %1: the colour's values do not fit in its block.").arg(model + 4));
+                    return Failed(
+                        QStringLiteral("Offset %1: the colour's values do not fit in its block.").arg(model + 4));
                 long double v[4];
                 for (int k = 0; k < channels; ++k) {
                     const float f = f32(model + 4 + 4 * k);
                     if (!std::isfinite(f))
-                        return Failed(QStringLiteral("Offset %1: a colour value is not a number.").arg(model + 4 + 4 * k));
+                        return Failed(
+                            QStringLiteral("Offset %1: a colour value is not a number.").arg(model + 4 + 4 * k));
                     v[k] = std::clamp<long double>(f, 0, 1);
                 }
                 TSwatch s;
@@ -490,8 +509,7 @@ private:
     }
 
     // "key": value pairs up to the closing '}'; the opening '{' is read.
-    template <typename F>
-    bool members(F onMember)
+    template <typename F> bool members(F onMember)
     {
         blanks();
         if (peek() == '}') {
@@ -521,8 +539,7 @@ private:
         }
     }
 
-    template <typename F>
-    bool elements(F onElement)
+    template <typename F> bool elements(F onElement)
     {
         blanks();
         if (peek() == ']') {
@@ -826,24 +843,16 @@ bool ReadRegularFile(const QString& path, qint64 limit, QByteArray& data, QStrin
     // past the limit, even from a file that grows meanwhile.
     TRegularFileRead read = ::ReadRegularFile(path, limit);
     switch (read.status) {
-    case TRegularFileRead::Ok:
-        data = std::move(read.data);
-        return true;
-    case TRegularFileRead::NotRegular:
-        error = QStringLiteral("It is not a regular file.");
-        break;
-    case TRegularFileRead::TooLarge:
-        error = QStringLiteral("It is too large (more than %1 bytes).").arg(limit);
-        break;
+    case TRegularFileRead::Ok: data = std::move(read.data); return true;
+    case TRegularFileRead::NotRegular: error = QStringLiteral("It is not a regular file."); break;
+    case TRegularFileRead::TooLarge: error = QStringLiteral("It is too large (more than %1 bytes).").arg(limit); break;
     case TRegularFileRead::OpenFailed:
         if (!QFileInfo::exists(path)) {
             error = QStringLiteral("The file does not exist.");
             break;
         }
         [[fallthrough]];
-    case TRegularFileRead::ReadFailed:
-        error = read.error + '.';
-        break;
+    case TRegularFileRead::ReadFailed: error = read.error + '.'; break;
     }
     return false;
 }

@@ -34,7 +34,7 @@ constexpr qint64 kMaxImportBytes = qint64(64) * 1024 * 1024;
 struct TReadResult {
     bool ok = false;
     std::vector<TSwatch> swatches;
-    QString name;  // the palette's own name when the file carries one
+    QString name; // the palette's own name when the file carries one
     QString error; // says where: the line or the byte offset
 };
 

@@ -148,7 +148,8 @@ TFileResult Read(const QString& path, std::vector<TSwatch>& out)
     // exhaust memory. Devices, pipes and sockets are refused unread.
     const TRegularFileRead file = ReadRegularFile(path, kMaxFileBytes);
     if (!file.ok()) {
-        const QString verb = file.status == TRegularFileRead::OpenFailed ? QStringLiteral("open") : QStringLiteral("read");
+        const QString verb =
+            file.status == TRegularFileRead::OpenFailed ? QStringLiteral("open") : QStringLiteral("read");
         return TFileResult::Failed(QStringLiteral("Cannot %1 file \"%2\". %3")
                                        .arg(verb, QDir::toNativeSeparators(path),
                                             RegularFileReadError(file, kMaxFileBytes, QStringLiteral("a palette"))));
@@ -183,7 +184,8 @@ QList<QByteArray> RegularFileNames(const QString& folder, const QString& suffix,
 {
     QList<QByteArray> names;
     const QByteArray dirPath = QFile::encodeName(folder);
-    const int dfd = ::open(dirPath.isEmpty() ? "." : dirPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+    const int dfd =
+        ::open(dirPath.isEmpty() ? "." : dirPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
     if (dfd < 0)
         return names;
     DIR* dir = ::fdopendir(dfd);
@@ -195,7 +197,7 @@ QList<QByteArray> RegularFileNames(const QString& folder, const QString& suffix,
         const QString listed = ListedName(QByteArrayView(e->d_name), suffix);
         if (listed.isEmpty() || (only && listed != *only))
             continue;
-        struct stat st {};
+        struct stat st { };
         if (::fstatat(dfd, e->d_name, &st, 0) == 0 && S_ISREG(st.st_mode))
             names << QByteArray(e->d_name);
     }
@@ -254,7 +256,7 @@ QString FilePath(const QString& folder, const QString& name, const QString& suff
     const QString exact = base + name + suffix;
     // The usual case costs one look-up; only a missing exact name makes the
     // folder be searched for another spelling of the extension.
-    struct stat st {};
+    struct stat st { };
     if (::lstat(QFile::encodeName(exact).constData(), &st) == 0)
         return exact;
     return base + FileForName(RegularFileNames(folder, suffix, &name), name, suffix);
@@ -272,8 +274,8 @@ bool IsUsablePaletteName(const QString& name)
         if (c.category() == QChar::Other_Control)
             return false;
         const char16_t u = c.unicode();
-        const bool directionMark = u == 0x200E || u == 0x200F || u == 0x061C || (u >= 0x202A && u <= 0x202E)
-            || (u >= 0x2066 && u <= 0x2069);
+        const bool directionMark =
+            u == 0x200E || u == 0x200F || u == 0x061C || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
         const bool lineBreak = u == 0x2028 || u == 0x2029;
         if (directionMark || lineBreak)
             return false;
@@ -334,7 +336,8 @@ TFileResult TPaletteModel::WritePaletteFile(const QString& name)
     const qint64 size = SwatchFile::SerializedSize(Palette);
     if (size > SwatchFile::kMaxFileBytes)
         return TFileResult::Failed(
-            QStringLiteral("Cannot write file \"%1\". The palette would be too large to open again (%2 MB; at most %3 MB).")
+            QStringLiteral(
+                "Cannot write file \"%1\". The palette would be too large to open again (%2 MB; at most %3 MB).")
                 .arg(QDir::toNativeSeparators(path))
                 .arg(size / (1024 * 1024))
                 .arg(SwatchFile::kMaxFileBytes / (1024 * 1024)));
@@ -343,7 +346,8 @@ TFileResult TPaletteModel::WritePaletteFile(const QString& name)
     QDir().mkpath(PaletteFolder);
     const TWriteResult w = WriteFileAtomically(path, data);
     if (!w.ok)
-        return TFileResult::Failed(QStringLiteral("Cannot write file \"%1\". %2").arg(QDir::toNativeSeparators(path), w.error));
+        return TFileResult::Failed(
+            QStringLiteral("Cannot write file \"%1\". %2").arg(QDir::toNativeSeparators(path), w.error));
     LastSeen = StampOf(path);
     return {};
 }

@@ -82,8 +82,8 @@ public:
     std::vector<TSwatch> Palette;
     std::int32_t SelectedSwatch = -1;
     QString PaletteName = QStringLiteral("untitled");
-    QString PaletteFolder;            // without a trailing separator
-    QString ExportFolder;             // where exports go and the export dialogs start
+    QString PaletteFolder; // without a trailing separator
+    QString ExportFolder; // where exports go and the export dialogs start
     bool PaletteOnFile = false;
     bool PaletteSaved = false;
     std::int32_t SwatchWidth = 30;

@@ -1,8 +1,8 @@
 #include "palette/PalettePage.h"
 
-#include "widgets/Widgets.h"
 #include "platform/Services.h"
 #include "widgets/SizeChoice.h"
+#include "widgets/Widgets.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -155,7 +155,8 @@ void TPalettePage::b_ppSwapClick()
 {
     TPaletteModel& pal = pal_;
     if (pal.SwatchCount() == 0) {
-        Services().dialogs->message(TMsgIcon::None, QStringLiteral("You have not added any color in your palette yet."));
+        Services().dialogs->message(TMsgIcon::None,
+                                    QStringLiteral("You have not added any color in your palette yet."));
         return;
     }
     if (!HasSelection()) {
@@ -240,12 +241,8 @@ bool TPalettePage::eventFilter(QObject* watched, QEvent* event)
     bool down = false, up = false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        down = true;
-        break;
-    case QEvent::MouseButtonRelease:
-        up = true;
-        break;
+    case QEvent::MouseButtonDblClick: down = true; break;
+    case QEvent::MouseButtonRelease: up = true; break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -255,8 +252,7 @@ bool TPalettePage::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
     if ((down || up) && watched == b_ppWatch && b_ppWatch->isEnabled()) {
         if (down) {

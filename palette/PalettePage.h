@@ -22,11 +22,11 @@ public:
     // What the page asks of the rest of the window.
     struct THooks {
         std::function<TRgbColor()> currentColor;
-        std::function<void(const TRgbColor&)> setColor;       // a swatch was taken
-        std::function<void(const TRgbColor&)> colorAdded;     // the last colour added to the palette
-        std::function<void()> clearOtherSelections;           // of the grabbed list and the library
+        std::function<void(const TRgbColor&)> setColor; // a swatch was taken
+        std::function<void(const TRgbColor&)> colorAdded; // the last colour added to the palette
+        std::function<void()> clearOtherSelections; // of the grabbed list and the library
         std::function<void()> refreshTestBoard;
-        std::function<void()> pointerReleased;                // the button went up over the view or Watch
+        std::function<void()> pointerReleased; // the button went up over the view or Watch
         std::function<void(const QString&, const QString&)> status; // panels 0 and 1
         std::function<void(const QString&)> status0;
         std::function<QString()> pageCaption;

@@ -50,8 +50,7 @@ std::vector<TRescuePlace> RescuePlaces(const QString& userDataDir)
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime))
         places.push_back({runtime + QStringLiteral("/tintwell/Recovered"), true});
-    places.push_back(
-        {QDir::tempPath() + QStringLiteral("/tintwell-%1/Recovered").arg(::geteuid()), true});
+    places.push_back({QDir::tempPath() + QStringLiteral("/tintwell-%1/Recovered").arg(::geteuid()), true});
     return places;
 }
 

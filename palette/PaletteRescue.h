@@ -19,9 +19,9 @@ struct TRescuePlace {
 
 struct TRescueResult {
     bool ok = false;
-    QString path;                 // the copy, when ok
+    QString path; // the copy, when ok
     bool emptiedAtLogout = false; // where it is does not last
-    QStringList errors;           // one "folder: reason" for each place that refused
+    QStringList errors; // one "folder: reason" for each place that refused
 };
 
 // userDataDir/Recovered, $XDG_RUNTIME_DIR/tintwell/Recovered (when set),

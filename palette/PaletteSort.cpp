@@ -12,8 +12,8 @@ std::vector<TSortEntry> BuildSortTable(const std::vector<TSwatch>& palette)
     for (const TSwatch& s : palette) {
         const THsbColor hsb = RgbToHsb(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF);
         // RgbToHsb gives whole numbers already; the casts only change the type.
-        table.push_back({std::int32_t(hsb.Hue), std::int32_t(hsb.Saturation), std::int32_t(hsb.Brightness),
-                         s.Red, s.Green, s.Blue});
+        table.push_back({std::int32_t(hsb.Hue), std::int32_t(hsb.Saturation), std::int32_t(hsb.Brightness), s.Red,
+                         s.Green, s.Blue});
     }
     return table;
 }
@@ -22,8 +22,7 @@ namespace {
 
 // The three keys of each order as one lexicographic comparison: a key is
 // descending when b's value stands on the left.
-template <TSortOrder Order>
-bool Before(const TSortEntry& a, const TSortEntry& b)
+template <TSortOrder Order> bool Before(const TSortEntry& a, const TSortEntry& b)
 {
     if constexpr (Order == TSortOrder::TintsShades)
         return std::tie(b.Hue, b.Brightness, a.Saturation) < std::tie(a.Hue, a.Brightness, b.Saturation);
@@ -35,8 +34,7 @@ bool Before(const TSortEntry& a, const TSortEntry& b)
         return std::tie(b.Blue, b.Red, b.Green) < std::tie(a.Blue, a.Red, a.Green);
 }
 
-template <TSortOrder Order>
-void StableSort(std::vector<TSortEntry>& table)
+template <TSortOrder Order> void StableSort(std::vector<TSortEntry>& table)
 {
     std::stable_sort(table.begin(), table.end(), Before<Order>);
 }
@@ -72,8 +70,8 @@ bool SortByPackedKeys(std::vector<TSwatch>& palette, TSortOrder order)
         if (order == TSortOrder::TintsShades) {
             const THsbColor hsb = RgbToHsb(s.Red & 0xFF, s.Green & 0xFF, s.Blue & 0xFF);
             // Hue -1..360 descending, brightness 0..100 descending, saturation 0..100 ascending.
-            key = std::uint32_t(360 - std::int32_t(hsb.Hue)) << 16 | std::uint32_t(100 - std::int32_t(hsb.Brightness)) << 8
-                | std::uint32_t(std::int32_t(hsb.Saturation));
+            key = std::uint32_t(360 - std::int32_t(hsb.Hue)) << 16
+                | std::uint32_t(100 - std::int32_t(hsb.Brightness)) << 8 | std::uint32_t(std::int32_t(hsb.Saturation));
         } else {
             std::int32_t k[3];
             if (order == TSortOrder::ByRed)

@@ -27,9 +27,9 @@ struct TSortEntry {
 
 enum class TSortOrder {
     TintsShades, // Hue descending, then Brightness descending, then Saturation ascending
-    ByRed,       // Red, Green, Blue, each descending
-    ByGreen,     // Green, Blue, Red, each descending
-    ByBlue,      // Blue, Red, Green, each descending
+    ByRed, // Red, Green, Blue, each descending
+    ByGreen, // Green, Blue, Red, each descending
+    ByBlue, // Blue, Red, Green, each descending
 };
 
 // The work table of a sort: one entry per swatch, in palette order.

@@ -1,10 +1,10 @@
 #include "palette/PaletteTools.h"
 
-#include "widgets/Widgets.h"
 #include "palette/PaletteExport.h"
 #include "palette/PaletteFormats.h"
 #include "platform/AtomicFile.h"
 #include "platform/Services.h"
+#include "widgets/Widgets.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,8 +20,8 @@ QAction* AddAction(QMenu* menu, const char* name, const QString& caption)
     return action;
 }
 
-const QString kExportStepFailed
-    = QStringLiteral("The file can not be opened. It may becuase the file is not \r\nexisted anymore or deleted.");
+const QString kExportStepFailed =
+    QStringLiteral("The file can not be opened. It may becuase the file is not \r\nexisted anymore or deleted.");
 
 } // namespace
 
@@ -89,7 +89,8 @@ QPoint TPaletteTools::MenuPoint(const QPushButton* button) const
 void TPaletteTools::b_ppSortClick()
 {
     if (pal_.SwatchCount() < 1) {
-        Services().dialogs->message(TMsgIcon::Information, QStringLiteral("There have no enough colors to do sorting."));
+        Services().dialogs->message(TMsgIcon::Information,
+                                    QStringLiteral("There have no enough colors to do sorting."));
         return;
     }
     sort_popup->popup(MenuPoint(b_ppSort));
@@ -114,7 +115,8 @@ void TPaletteTools::mu_exportClick()
 void TPaletteTools::Exporttobmp1Click()
 {
     if (pal_.SwatchCount() < 1) {
-        Services().dialogs->message(TMsgIcon::Information, QStringLiteral("There have no colors to be exported to Bitmap."));
+        Services().dialogs->message(TMsgIcon::Information,
+                                    QStringLiteral("There have no colors to be exported to Bitmap."));
         return;
     }
     // A picture that cannot be built is refused before the user names a file.
@@ -214,11 +216,13 @@ void TPaletteTools::ExportAs(TExportFormat format)
     const TWriteResult written = bytes.isEmpty() ? TWriteResult{false, QStringLiteral("The file could not be encoded.")}
                                                  : WriteFileAtomically(fileName, bytes);
     if (!written.ok) {
-        Services().dialogs->message(TMsgIcon::Error, QStringLiteral("Cannot write file \"%1\". %2")
-                                                         .arg(QDir::toNativeSeparators(fileName), written.error));
+        Services().dialogs->message(
+            TMsgIcon::Error,
+            QStringLiteral("Cannot write file \"%1\". %2").arg(QDir::toNativeSeparators(fileName), written.error));
         return;
     }
-    Exported(fileName, format == TExportFormat::Png ? QStringLiteral("Image exported") : QStringLiteral("Palette exported"));
+    Exported(fileName,
+             format == TExportFormat::Png ? QStringLiteral("Image exported") : QStringLiteral("Palette exported"));
 }
 
 void TPaletteTools::Exported(const QString& fileName, const QString& status)

@@ -32,8 +32,7 @@ public:
     };
     // `window` places the menus and owns them; `exportFolder` is where the
     // export dialogs start.
-    TPaletteTools(QWidget* window, TPaletteModel& pal, const QString& exportFolder, THooks hooks,
-                  QWidget* palettePage);
+    TPaletteTools(QWidget* window, TPaletteModel& pal, const QString& exportFolder, THooks hooks, QWidget* palettePage);
 
     QPushButton* mu_export = nullptr;
     QMenu* JvPopupMenu1 = nullptr;

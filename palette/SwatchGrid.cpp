@@ -29,8 +29,8 @@ std::int32_t TSwatchGrid::HitTest(const std::vector<TSwatch>& cells, QPoint at) 
     const std::int64_t x = at.x(), y = at.y();
     const std::int64_t width = cellWidth - gap, height = cellHeight - gap;
     // Top < y < Top + height, so only cells with y - height < Top < y.
-    const auto first = std::partition_point(cells.begin(), cells.end(),
-                                            [&](const TSwatch& s) { return s.Top <= y - height; });
+    const auto first =
+        std::partition_point(cells.begin(), cells.end(), [&](const TSwatch& s) { return s.Top <= y - height; });
     const auto last = std::partition_point(first, cells.end(), [&](const TSwatch& s) { return s.Top < y; });
     for (auto it = last; it != first;) {
         --it;
@@ -46,10 +46,10 @@ std::pair<std::size_t, std::size_t> TSwatchGrid::RowsBetween(const std::vector<T
     // A cell covers rows Top .. Top + height - 1; a selected one's ring one
     // more on each side: Top - 1 .. Top + height.
     const std::int64_t height = cellHeight - gap;
-    const auto first = std::partition_point(cells.begin(), cells.end(),
-                                            [&](const TSwatch& s) { return s.Top + height < y0; });
-    const auto last = std::partition_point(first, cells.end(),
-                                           [&](const TSwatch& s) { return std::int64_t(s.Top) - 1 <= y1; });
+    const auto first =
+        std::partition_point(cells.begin(), cells.end(), [&](const TSwatch& s) { return s.Top + height < y0; });
+    const auto last =
+        std::partition_point(first, cells.end(), [&](const TSwatch& s) { return std::int64_t(s.Top) - 1 <= y1; });
     return {std::size_t(first - cells.begin()), std::size_t(last - cells.begin())};
 }
 

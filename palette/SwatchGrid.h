@@ -25,10 +25,10 @@
 class QPainter;
 
 struct TSwatchGrid {
-    int cellWidth = 30;  // from one cell's left edge to the next one's
+    int cellWidth = 30; // from one cell's left edge to the next one's
     int cellHeight = 30;
-    int viewWidth = 0;   // sets how many cells a row holds
-    int gap = 1;         // blank pixels between two drawn cells
+    int viewWidth = 0; // sets how many cells a row holds
+    int gap = 1; // blank pixels between two drawn cells
     QRgb ring = qRgb(250, 250, 250); // the selected cell's ring
 
     // Cells a row: as many as fit the view's width, at least one.
@@ -44,10 +44,7 @@ struct TSwatchGrid {
     }
     // The square drawn for `cell`, its outline included (a selected cell's
     // ring reaches one pixel further on every side).
-    QRect CellRect(const TSwatch& cell) const
-    {
-        return QRect(cell.Left, cell.Top, cellWidth - gap, cellHeight - gap);
-    }
+    QRect CellRect(const TSwatch& cell) const { return QRect(cell.Left, cell.Top, cellWidth - gap, cellHeight - gap); }
 
     // The functions below take cells as Layout places them: Top never
     // decreases along the list, which lets them skip to the rows concerned.

@@ -88,10 +88,12 @@ TFileResult LoadLibraryFile(const QString& path, std::vector<TSwatch>& out)
     QByteArray data;
     QString error;
     if (!PaletteFormats::ReadRegularFile(path, SwatchFile::kMaxFileBytes, data, error))
-        return TFileResult::Failed(QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), error));
+        return TFileResult::Failed(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), error));
     PaletteFormats::TReadResult read = PaletteFormats::ReadGpl(data);
     if (!read.ok)
-        return TFileResult::Failed(QStringLiteral("Cannot read file \"%1\".\n%2").arg(QDir::toNativeSeparators(path), read.error));
+        return TFileResult::Failed(
+            QStringLiteral("Cannot read file \"%1\".\n%2").arg(QDir::toNativeSeparators(path), read.error));
     out = std::move(read.swatches);
     return {};
 }

@@ -40,16 +40,16 @@ TFileResult LoadSwatchLibrary(const QString& folder, const QString& name, std::v
 
 struct TLibraryEntry {
     QString label; // as listed in the drop-down list
-    QString path;  // the file
+    QString path; // the file
     friend bool operator==(const TLibraryEntry&, const TLibraryEntry&) = default;
 };
 
 // Where the libraries are looked for. An empty folder is skipped.
 struct TLibrarySources {
-    QString programLibrary;        // library/ beside the program: .cbl
-    QStringList gimpFolders;       // .gpl
-    QStringList inkscapeFolders;   // .gpl
-    QString userLibrary;           // the user's own: .cbl and .gpl
+    QString programLibrary; // library/ beside the program: .cbl
+    QStringList gimpFolders; // .gpl
+    QStringList inkscapeFolders; // .gpl
+    QString userLibrary; // the user's own: .cbl and .gpl
 };
 
 // The usual places: <share>/gimp/2.0/palettes and <config>/GIMP/<version>/palettes,
@@ -69,20 +69,35 @@ QList<TLibraryEntry> ListAllLibraries(const TLibrarySources& sources);
 TFileResult LoadLibraryFile(const QString& path, std::vector<TSwatch>& out);
 
 // Cell size (width = height) for a size choice: 40, 30 or 20.
-constexpr int ApplyLibrarySwatchSize(TSwatchSize size) { return SwatchPixels(size); }
+constexpr int ApplyLibrarySwatchSize(TSwatchSize size)
+{
+    return SwatchPixels(size);
+}
 
 // The library view's grid for cells of `cell` pixels; the selected cell's
 // ring is white.
-constexpr TSwatchGrid LibraryGrid(int cell) { return {cell, cell, ViewWidth, 1, qRgb(255, 255, 255)}; }
+constexpr TSwatchGrid LibraryGrid(int cell)
+{
+    return {cell, cell, ViewWidth, 1, qRgb(255, 255, 255)};
+}
 
-constexpr int SwatchesPerRow(int cell) { return LibraryGrid(cell).Columns(); }
+constexpr int SwatchesPerRow(int cell)
+{
+    return LibraryGrid(cell).Columns();
+}
 
 // Sets Left and Top of every swatch: row by row, left to right, the first
 // column 1 pixel from the view's left edge.
-inline void LayoutLibrary(std::vector<TSwatch>& swatches, int cell) { LibraryGrid(cell).Layout(swatches); }
+inline void LayoutLibrary(std::vector<TSwatch>& swatches, int cell)
+{
+    LibraryGrid(cell).Layout(swatches);
+}
 
 // Height of the view: one row more than the completely filled rows.
-constexpr int LibraryViewHeight(int count, int cell) { return LibraryGrid(cell).ViewHeight(std::size_t(count)); }
+constexpr int LibraryViewHeight(int count, int cell)
+{
+    return LibraryGrid(cell).ViewHeight(std::size_t(count));
+}
 
 // Index of the swatch under `p`, or -1. A cell counts only strictly inside
 // its top and left border lines and up to its right and bottom border

@@ -54,8 +54,8 @@ TKeyboard ReadKeyboard(xcb_connection_t* c)
     const xcb_setup_t* setup = xcb_get_setup(c);
     kb.minKeycode = setup->min_keycode;
     const int count = int(setup->max_keycode) - int(setup->min_keycode) + 1;
-    xcb_get_keyboard_mapping_reply_t* map
-        = xcb_get_keyboard_mapping_reply(c, xcb_get_keyboard_mapping(c, setup->min_keycode, std::uint8_t(count)), nullptr);
+    xcb_get_keyboard_mapping_reply_t* map = xcb_get_keyboard_mapping_reply(
+        c, xcb_get_keyboard_mapping(c, setup->min_keycode, std::uint8_t(count)), nullptr);
     if (!map)
         return kb;
     kb.perKeycode = map->keysyms_per_keycode;

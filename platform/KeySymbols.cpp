@@ -166,10 +166,9 @@ constexpr TKeySymbol kSymbols[] = {
 // Key symbols that stand for a key without being its own symbol: upper-case
 // letters, and the numeric pad's keys as they read with Num Lock off.
 constexpr TKeySymbol kAliases[] = {
-    {XK_KP_Insert, 0x60}, {XK_KP_End, 0x61},    {XK_KP_Down, 0x62},  {XK_KP_Next, 0x63},
-    {XK_KP_Left, 0x64},   {XK_KP_Begin, 0x65},  {XK_KP_Right, 0x66}, {XK_KP_Home, 0x67},
-    {XK_KP_Up, 0x68},     {XK_KP_Prior, 0x69},  {XK_KP_Delete, 0x6E}, {XK_KP_Enter, 0x0D},
-    {XK_ISO_Left_Tab, 0x09}, {XK_Meta_L, 0x12}, {XK_Meta_R, 0x12},
+    {XK_KP_Insert, 0x60}, {XK_KP_End, 0x61},   {XK_KP_Down, 0x62},      {XK_KP_Next, 0x63}, {XK_KP_Left, 0x64},
+    {XK_KP_Begin, 0x65},  {XK_KP_Right, 0x66}, {XK_KP_Home, 0x67},      {XK_KP_Up, 0x68},   {XK_KP_Prior, 0x69},
+    {XK_KP_Delete, 0x6E}, {XK_KP_Enter, 0x0D}, {XK_ISO_Left_Tab, 0x09}, {XK_Meta_L, 0x12},  {XK_Meta_R, 0x12},
 };
 
 } // namespace

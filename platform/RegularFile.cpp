@@ -19,7 +19,10 @@ QString SystemError(int code)
 
 class TFd {
 public:
-    explicit TFd(int fd) : fd_(fd) {}
+    explicit TFd(int fd)
+        : fd_(fd)
+    {
+    }
     ~TFd()
     {
         if (fd_ >= 0)
@@ -45,13 +48,13 @@ TRegularFileRead ReadRegularFile(const QString& path, qint64 limit)
         const int openError = errno;
         // A socket cannot be opened at all; say what it is rather than
         // "No such device or address".
-        struct stat st {};
+        struct stat st { };
         const bool special = ::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode);
         r.status = special ? TRegularFileRead::NotRegular : TRegularFileRead::OpenFailed;
         r.error = SystemError(openError);
         return r;
     }
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd.get(), &st) != 0) {
         r.status = TRegularFileRead::ReadFailed;
         r.error = SystemError(errno);
@@ -123,6 +126,6 @@ QString RegularFileReadError(const TRegularFileRead& read, qint64 limit, const Q
 
 bool IsRegularFile(const QString& path)
 {
-    struct stat st {};
+    struct stat st { };
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }

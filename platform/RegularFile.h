@@ -10,9 +10,9 @@
 struct TRegularFileRead {
     enum TStatus { Ok, OpenFailed, NotRegular, TooLarge, ReadFailed };
     TStatus status = Ok;
-    QByteArray data;   // the whole file when Ok
-    qint64 size = 0;   // bytes seen: the file's size, or more than the limit
-    QString error;     // the system's reason for OpenFailed and ReadFailed
+    QByteArray data; // the whole file when Ok
+    qint64 size = 0; // bytes seen: the file's size, or more than the limit
+    QString error; // the system's reason for OpenFailed and ReadFailed
 
     bool ok() const { return status == Ok; }
 };

@@ -48,10 +48,9 @@ TDesktopPortal::TDesktopPortal(const QDBusConnection& bus, QObject* parent)
     connect(&timeout_, &QTimer::timeout, this, [this] {
         const int seconds = (timeoutMs + 999) / 1000;
         closeRequest();
-        finish(Answer(TPortalAnswer::Kind::TimedOut,
-                      QStringLiteral("The desktop did not answer the %1 request within %2 s.")
-                          .arg(what())
-                          .arg(seconds)));
+        finish(
+            Answer(TPortalAnswer::Kind::TimedOut,
+                   QStringLiteral("The desktop did not answer the %1 request within %2 s.").arg(what()).arg(seconds)));
     });
 }
 
@@ -89,7 +88,8 @@ void TDesktopPortal::start(Call call, TDone done)
     if (!done)
         return;
     if (pending()) {
-        TPortalAnswer busy = Answer(TPortalAnswer::Kind::Failed, QStringLiteral("Another request to the desktop is under way."));
+        TPortalAnswer busy =
+            Answer(TPortalAnswer::Kind::Failed, QStringLiteral("Another request to the desktop is under way."));
         QTimer::singleShot(0, this, [done = std::move(done), busy] { done(busy); });
         return;
     }
@@ -118,8 +118,9 @@ void TDesktopPortal::start(Call call, TDone done)
         options.insert(QStringLiteral("interactive"), false);
         options.insert(QStringLiteral("modal"), false);
     }
-    QDBusMessage message = QDBusMessage::createMethodCall(
-        kService, kObject, kScreenshot, call == Call::Screenshot ? QStringLiteral("Screenshot") : QStringLiteral("PickColor"));
+    QDBusMessage message = QDBusMessage::createMethodCall(kService, kObject, kScreenshot,
+                                                          call == Call::Screenshot ? QStringLiteral("Screenshot")
+                                                                                   : QStringLiteral("PickColor"));
     message << QString() << options;
     timeout_.start(timeoutMs);
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(message, timeoutMs), this);
@@ -132,9 +133,10 @@ void TDesktopPortal::start(Call call, TDone done)
             const QDBusError error = reply.error();
             switch (error.type()) {
             case QDBusError::ServiceUnknown:
-                finish(Answer(TPortalAnswer::Kind::NoService,
-                              QStringLiteral("The desktop portal (xdg-desktop-portal) is not running, so Tintwell cannot "
-                                             "ask the desktop for the screen.")));
+                finish(
+                    Answer(TPortalAnswer::Kind::NoService,
+                           QStringLiteral("The desktop portal (xdg-desktop-portal) is not running, so Tintwell cannot "
+                                          "ask the desktop for the screen.")));
                 return;
             case QDBusError::UnknownMethod:
             case QDBusError::UnknownInterface:
@@ -146,8 +148,7 @@ void TDesktopPortal::start(Call call, TDone done)
                 return;
             case QDBusError::NoReply:
             case QDBusError::Timeout:
-            case QDBusError::TimedOut:
-                return; // the time limit of our own reports it
+            case QDBusError::TimedOut: return; // the time limit of our own reports it
             default:
                 finish(Answer(TPortalAnswer::Kind::Failed,
                               QStringLiteral("The desktop portal failed: %1").arg(error.message())));
@@ -182,7 +183,8 @@ void TDesktopPortal::closeRequest()
 {
     if (requestPath_.isEmpty() || !bus_.isConnected())
         return;
-    bus_.call(QDBusMessage::createMethodCall(kService, requestPath_, kRequest, QStringLiteral("Close")), QDBus::NoBlock);
+    bus_.call(QDBusMessage::createMethodCall(kService, requestPath_, kRequest, QStringLiteral("Close")),
+              QDBus::NoBlock);
 }
 
 void TDesktopPortal::cancel()
@@ -214,12 +216,8 @@ void TDesktopPortal::onResponse(uint response, const QVariantMap& results)
     if (!pending())
         return;
     switch (response) {
-    case 0:
-        finish(call_ == Call::PickColor ? colorFrom(results) : pictureFrom(results));
-        return;
-    case 1:
-        finish(Answer(TPortalAnswer::Kind::Refused, QStringLiteral("The %1 was cancelled.").arg(what())));
-        return;
+    case 0: finish(call_ == Call::PickColor ? colorFrom(results) : pictureFrom(results)); return;
+    case 1: finish(Answer(TPortalAnswer::Kind::Refused, QStringLiteral("The %1 was cancelled.").arg(what()))); return;
     case 2:
         finish(Answer(TPortalAnswer::Kind::Refused,
                       call_ == Call::PickColor
@@ -228,8 +226,9 @@ void TDesktopPortal::onResponse(uint response, const QVariantMap& results)
                                            "screenshots.")));
         return;
     default:
-        finish(Answer(TPortalAnswer::Kind::Failed,
-                      QStringLiteral("The desktop answered the %1 request with the unknown code %2.").arg(what()).arg(response)));
+        finish(Answer(
+            TPortalAnswer::Kind::Failed,
+            QStringLiteral("The desktop answered the %1 request with the unknown code %2.").arg(what()).arg(response)));
         return;
     }
 }

@@ -15,14 +15,14 @@
 
 struct TPortalAnswer {
     enum class Kind {
-        Picture,    // `picture` holds the screen
-        Color,      // `red`, `green`, `blue` hold the colour the user picked
-        NoService,  // no portal on the session bus
+        Picture, // `picture` holds the screen
+        Color, // `red`, `green`, `blue` hold the colour the user picked
+        NoService, // no portal on the session bus
         NotOffered, // the portal has no such call
-        Refused,    // the user said no, or the desktop does not allow it
-        TimedOut,   // no answer within the time limit
+        Refused, // the user said no, or the desktop does not allow it
+        TimedOut, // no answer within the time limit
         Unreadable, // the picture file could not be read
-        Failed,     // anything else; `message` says what
+        Failed, // anything else; `message` says what
     };
     Kind kind = Kind::Failed;
     QImage picture;

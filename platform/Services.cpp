@@ -105,10 +105,7 @@ private:
 
 class TQtDesktop final : public IDesktop {
 public:
-    bool openFolder(const QString& path) override
-    {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
+    bool openFolder(const QString& path) override { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
     bool startDetached(const QString& program, const QStringList& arguments) override
     {
         return QProcess::startDetached(program, arguments);
@@ -223,10 +220,14 @@ TServicesOverride::TServicesOverride(const TServices& replacement)
     : previous_(Services())
 {
     TServices& current = Services();
-    if (replacement.dialogs) current.dialogs = replacement.dialogs;
-    if (replacement.desktop) current.desktop = replacement.desktop;
-    if (replacement.screen) current.screen = replacement.screen;
-    if (replacement.clipboard) current.clipboard = replacement.clipboard;
+    if (replacement.dialogs)
+        current.dialogs = replacement.dialogs;
+    if (replacement.desktop)
+        current.desktop = replacement.desktop;
+    if (replacement.screen)
+        current.screen = replacement.screen;
+    if (replacement.clipboard)
+        current.clipboard = replacement.clipboard;
 }
 
 TServicesOverride::~TServicesOverride()

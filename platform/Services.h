@@ -31,10 +31,10 @@ public:
 
     struct SaveFileRequest {
         QString title;
-        QString filter;           // in Qt's form, e.g. "Bitmaps (*.bmp)"
-        QString defaultSuffix;    // without the dot
-        QString directory;        // initial folder
-        QString fileName;         // name offered in the name field
+        QString filter; // in Qt's form, e.g. "Bitmaps (*.bmp)"
+        QString defaultSuffix; // without the dot
+        QString directory; // initial folder
+        QString fileName; // name offered in the name field
         bool confirmOverwrite = true;
     };
     // Empty when the user cancelled.
@@ -42,7 +42,7 @@ public:
 
     struct OpenFileRequest {
         QString title;
-        QString filter;    // in Qt's form, e.g. "Palettes (*.gpl *.ase)"
+        QString filter; // in Qt's form, e.g. "Palettes (*.gpl *.ase)"
         QString directory; // initial folder
     };
     // The chosen existing file; empty when the user cancelled.

@@ -96,12 +96,8 @@ QPixmap Tool(TDrawTool tool)
         p.setPen(QPen(kIconInk, 1));
         p.setBrush(kIconInk);
         switch (tool) {
-        case TDrawTool::Circle:
-            p.drawEllipse(QRectF(3.5, 3.5, 9, 9));
-            break;
-        case TDrawTool::Square:
-            p.drawRect(QRectF(3.5, 3.5, 9, 9));
-            break;
+        case TDrawTool::Circle: p.drawEllipse(QRectF(3.5, 3.5, 9, 9)); break;
+        case TDrawTool::Square: p.drawRect(QRectF(3.5, 3.5, 9, 9)); break;
         case TDrawTool::Pen: {
             QPolygonF nib;
             nib << QPointF(2, 14) << QPointF(3.5, 10) << QPointF(11.5, 2) << QPointF(14, 4.5) << QPointF(6, 12.5);

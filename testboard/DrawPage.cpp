@@ -1,8 +1,8 @@
 #include "testboard/DrawPage.h"
 
-#include "widgets/Widgets.h"
 #include "testboard/BoardIcons.h"
 #include "testboard/BoardState.h"
+#include "widgets/Widgets.h"
 
 #include <QComboBox>
 #include <QPainter>
@@ -73,9 +73,12 @@ void TBoardDrawPage::StartUp()
 }
 
 // The tools read the current colour when they draw: nothing to bring up to date.
-void TBoardDrawPage::Refresh() {}
+void TBoardDrawPage::Refresh() { }
 
-int TBoardDrawPage::tool() const { return JvImageComboBox1->currentIndex(); }
+int TBoardDrawPage::tool() const
+{
+    return JvImageComboBox1->currentIndex();
+}
 
 void TBoardDrawPage::drawStep()
 {

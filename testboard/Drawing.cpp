@@ -37,8 +37,14 @@ void RebuildSurface(QImage& surface, const QImage& drawing)
     DrawFrame(p, surface.size());
 }
 
-int StampOutlineWidth(int penSize) { return 2 * penSize + 5; }
-int PenLineWidth(int penSize) { return penSize + 1; }
+int StampOutlineWidth(int penSize)
+{
+    return 2 * penSize + 5;
+}
+int PenLineWidth(int penSize)
+{
+    return penSize + 1;
+}
 
 void DrawToolStep(QImage& surface, TDrawTool tool, int penSize, QPoint& position, const QPoint& at, const QColor& ink)
 {
@@ -69,8 +75,7 @@ void DrawToolStep(QImage& surface, TDrawTool tool, int penSize, QPoint& position
         position = at;
         break;
     }
-    case TDrawTool::SelectColor:
-        break;
+    case TDrawTool::SelectColor: break;
     }
 }
 
@@ -95,13 +100,9 @@ void PaintShape(QPainter& painter, TShapeForm form, const QSize& size, const QPe
     // outline the fill leaves the last column and row.
     const QRect r(x, y, w - 1, h - 1);
     switch (form) {
-    case TShapeForm::Rectangle:
-        painter.drawRect(r);
-        break;
+    case TShapeForm::Rectangle: painter.drawRect(r); break;
     case TShapeForm::Circle:
-    case TShapeForm::Ellipse:
-        painter.drawEllipse(r);
-        break;
+    case TShapeForm::Ellipse: painter.drawEllipse(r); break;
     case TShapeForm::RoundRect: {
         const qreal radius = std::min(size.width(), size.height()) / 8.0;
         painter.drawRoundedRect(r, radius, radius);

@@ -16,7 +16,10 @@ class QPainter;
 enum class TDrawTool { Circle = 0, Square = 1, Pen = 2, SelectColor = 3 };
 
 // The colour of the drawing surface's frame.
-inline QColor DrawingFrameColor() { return QColor(70, 70, 70); }
+inline QColor DrawingFrameColor()
+{
+    return QColor(70, 70, 70);
+}
 
 // White over the whole surface inside a one-pixel frame.
 void ClearSurface(QImage& surface);

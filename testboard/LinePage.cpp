@@ -1,7 +1,7 @@
 #include "testboard/LinePage.h"
 
-#include "widgets/Widgets.h"
 #include "testboard/Shape.h"
+#include "widgets/Widgets.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -36,15 +36,27 @@ TBoardLinePage::TBoardLinePage(QObject* parent, QStackedWidget* pages, TInk ink)
     testLn_3 = new QRadioButton(QStringLiteral("In Ellipse"), page);
     NameControl(testLn_3, "testLn_3", QStringLiteral("In Ellipse"));
     testLn_3->setGeometry(8, 259, 110, 20);
-    connect(testLn_1, &QRadioButton::toggled, this, [this](bool on) { if (on) testLn_1Click(); });
-    connect(testLn_2, &QRadioButton::toggled, this, [this](bool on) { if (on) testLn_2Click(); });
-    connect(testLn_3, &QRadioButton::toggled, this, [this](bool on) { if (on) testLn_3Click(); });
+    connect(testLn_1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            testLn_1Click();
+    });
+    connect(testLn_2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            testLn_2Click();
+    });
+    connect(testLn_3, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            testLn_3Click();
+    });
 
     testLn->setBrush(QBrush(Ink(), Qt::CrossPattern));
     testLn->setPen(QPen(Ink(), 1, Qt::NoPen));
 }
 
-void TBoardLinePage::StartUp() { testLn_style->setCurrentIndex(0); }
+void TBoardLinePage::StartUp()
+{
+    testLn_style->setCurrentIndex(0);
+}
 
 void TBoardLinePage::Refresh()
 {
@@ -82,6 +94,15 @@ void TBoardLinePage::testLn_stylePropertiesChange()
     testLn->setBrush(brush);
 }
 
-void TBoardLinePage::testLn_1Click() { testLn->setShape(TShapeForm::Rectangle); }
-void TBoardLinePage::testLn_2Click() { testLn->setShape(TShapeForm::Circle); }
-void TBoardLinePage::testLn_3Click() { testLn->setShape(TShapeForm::Ellipse); }
+void TBoardLinePage::testLn_1Click()
+{
+    testLn->setShape(TShapeForm::Rectangle);
+}
+void TBoardLinePage::testLn_2Click()
+{
+    testLn->setShape(TShapeForm::Circle);
+}
+void TBoardLinePage::testLn_3Click()
+{
+    testLn->setShape(TShapeForm::Ellipse);
+}

@@ -1,7 +1,7 @@
 #include "testboard/ShapePage.h"
 
-#include "widgets/Widgets.h"
 #include "testboard/Shape.h"
+#include "widgets/Widgets.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,11 +1,11 @@
 #include "testboard/TestBoard.h"
 
-#include "widgets/Widgets.h"
 #include "testboard/BoardIcons.h"
 #include "testboard/DrawPage.h"
 #include "testboard/LinePage.h"
 #include "testboard/ShapePage.h"
 #include "testboard/TextPage.h"
+#include "widgets/Widgets.h"
 
 #include <QStackedWidget>
 #include <QToolButton>
@@ -109,9 +109,24 @@ void TTestBoard::test_pageControlChange()
         page->Refresh();
 }
 
-void TTestBoard::testB_txClick() { test_pageControl->setCurrentIndex(0); }
-void TTestBoard::testB_fhClick() { test_pageControl->setCurrentIndex(1); }
-void TTestBoard::testB_spClick() { test_pageControl->setCurrentIndex(2); }
-void TTestBoard::testB_lnClick() { test_pageControl->setCurrentIndex(3); }
+void TTestBoard::testB_txClick()
+{
+    test_pageControl->setCurrentIndex(0);
+}
+void TTestBoard::testB_fhClick()
+{
+    test_pageControl->setCurrentIndex(1);
+}
+void TTestBoard::testB_spClick()
+{
+    test_pageControl->setCurrentIndex(2);
+}
+void TTestBoard::testB_lnClick()
+{
+    test_pageControl->setCurrentIndex(3);
+}
 
-void TTestBoard::Image1Click() { hooks_.showTip(kBoardTip); }
+void TTestBoard::Image1Click()
+{
+    hooks_.showTip(kBoardTip);
+}

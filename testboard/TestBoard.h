@@ -28,9 +28,9 @@ class TTestBoard : public QObject {
 public:
     // What the board asks of the rest of the window.
     struct THooks {
-        std::function<TRgbColor()> currentColor;            // the colour the board tries out
+        std::function<TRgbColor()> currentColor; // the colour the board tries out
         std::function<void(int, int, int)> setCurrentColor; // "Select color" picked it off the drawing
-        std::function<void(const QString&)> showTip;        // the "?" picture was clicked
+        std::function<void(const QString&)> showTip; // the "?" picture was clicked
     };
     // Builds the board on `page`; the drawing is kept in `state`.
     TTestBoard(TBoardState& state, THooks hooks, QWidget* page, QObject* parent);
@@ -40,7 +40,7 @@ public:
     QToolButton* testB_fh = nullptr; // "Free hand drawing"
     QToolButton* testB_sp = nullptr; // "Shapes"
     QToolButton* testB_ln = nullptr; // "Patterns and lines"
-    QToolButton* Image1 = nullptr;   // the "?" picture: opens the board's tip
+    QToolButton* Image1 = nullptr; // the "?" picture: opens the board's tip
     QStackedWidget* test_pageControl = nullptr;
 
     // The sub-pages, in page control order.

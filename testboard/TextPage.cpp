@@ -1,7 +1,7 @@
 #include "testboard/TextPage.h"
 
-#include "widgets/Widgets.h"
 #include "testboard/FontNameBox.h"
+#include "widgets/Widgets.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -67,14 +67,18 @@ TBoardTextPage::TBoardTextPage(QObject* parent, QStackedWidget* pages, TInk ink)
     NameControl(fontPreview, "fontPreview", QStringLiteral("Font preview"));
     fontPreview->setGeometry(6, 3, 134, 44);
     fontPreview->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    fontBold = StyleButton(fontPreviewPanel, "fontBold", QStringLiteral("Bold"), QStringLiteral("B"),
-                           [](QFont& f) { f.setBold(true); }, 142);
-    fontItalic = StyleButton(fontPreviewPanel, "fontItalic", QStringLiteral("Italic"), QStringLiteral("I"),
-                             [](QFont& f) { f.setItalic(true); }, 163);
-    fontUnderline = StyleButton(fontPreviewPanel, "fontUnderline", QStringLiteral("Underline"), QStringLiteral("U"),
-                                [](QFont& f) { f.setUnderline(true); }, 184);
-    fontStrikeOut = StyleButton(fontPreviewPanel, "fontStrikeOut", QStringLiteral("Strikeout"), QStringLiteral("S"),
-                                [](QFont& f) { f.setStrikeOut(true); }, 205);
+    fontBold = StyleButton(
+        fontPreviewPanel, "fontBold", QStringLiteral("Bold"), QStringLiteral("B"), [](QFont& f) { f.setBold(true); },
+        142);
+    fontItalic = StyleButton(
+        fontPreviewPanel, "fontItalic", QStringLiteral("Italic"), QStringLiteral("I"),
+        [](QFont& f) { f.setItalic(true); }, 163);
+    fontUnderline = StyleButton(
+        fontPreviewPanel, "fontUnderline", QStringLiteral("Underline"), QStringLiteral("U"),
+        [](QFont& f) { f.setUnderline(true); }, 184);
+    fontStrikeOut = StyleButton(
+        fontPreviewPanel, "fontStrikeOut", QStringLiteral("Strikeout"), QStringLiteral("S"),
+        [](QFont& f) { f.setStrikeOut(true); }, 205);
     for (QToolButton* b : {fontBold, fontItalic, fontUnderline, fontStrikeOut})
         connect(b, &QToolButton::clicked, this, &TBoardTextPage::cxFontNameComboBox1PropertiesFontPreviewButtonClick);
 
@@ -115,7 +119,10 @@ TBoardTextPage::TBoardTextPage(QObject* parent, QStackedWidget* pages, TInk ink)
     updatePreview();
 }
 
-void TBoardTextPage::StartUp() { cxMemo1->setPlainText(QStringLiteral("Try this sample text.")); }
+void TBoardTextPage::StartUp()
+{
+    cxMemo1->setPlainText(QStringLiteral("Try this sample text."));
+}
 
 void TBoardTextPage::Refresh()
 {

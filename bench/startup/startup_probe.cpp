@@ -41,8 +41,10 @@ long ReadCpuTicks(pid_t pid)
     std::string field;
     long utime = 0, stime = 0;
     for (int i = 3; i <= 15 && rest >> field; ++i) {
-        if (i == 14) utime = std::stol(field);
-        if (i == 15) stime = std::stol(field);
+        if (i == 14)
+            utime = std::stol(field);
+        if (i == 15)
+            stime = std::stol(field);
     }
     return utime + stime;
 }

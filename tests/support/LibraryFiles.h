@@ -19,6 +19,7 @@ inline QByteArray LibraryText(int count, int base = 0)
 {
     QByteArray out;
     for (int i = 0; i < count; ++i)
-        out += QByteArray::number((base + i) % 256) + "\t" + QByteArray::number(i % 7) + "\t" + QByteArray::number(200) + "\r\n";
+        out += QByteArray::number((base + i) % 256) + "\t" + QByteArray::number(i % 7) + "\t" + QByteArray::number(200)
+            + "\r\n";
     return out;
 }

@@ -13,13 +13,13 @@
 // The answer is sent before the call's reply, which a real portal may do
 // too. Each call and each Request.Close is written to standard output.
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
-#include <QDBusArgument>
 #include <QDir>
 #include <QFile>
 #include <QUrl>
@@ -76,8 +76,9 @@ public slots:
     QDBusObjectPath Screenshot(const QString& parent, const QVariantMap& options)
     {
         Say(QStringLiteral("Screenshot parent=\"%1\" interactive=%2 token=%3")
-                .arg(parent, options.value(QStringLiteral("interactive")).toBool() ? QStringLiteral("true")
-                                                                                    : QStringLiteral("false"),
+                .arg(parent,
+                     options.value(QStringLiteral("interactive")).toBool() ? QStringLiteral("true")
+                                                                           : QStringLiteral("false"),
                      options.value(QStringLiteral("handle_token")).toString()));
         if (g_mode == QLatin1String("no-shot")) {
             sendErrorReply(QDBusError::UnknownMethod, QStringLiteral("No such method Screenshot"));
@@ -122,8 +123,9 @@ private:
         else if (g_mode == QLatin1String("refused"))
             response = 2;
         if (g_mode != QLatin1String("silent")) {
-            QDBusMessage signal = QDBusMessage::createTargetedSignal(
-                message().service(), path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+            QDBusMessage signal = QDBusMessage::createTargetedSignal(message().service(), path,
+                                                                     QStringLiteral("org.freedesktop.portal.Request"),
+                                                                     QStringLiteral("Response"));
             signal << response << results;
             connection().send(signal);
         }

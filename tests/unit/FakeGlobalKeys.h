@@ -11,7 +11,7 @@
 class TFakeGlobalKeys : public IGlobalKeys {
 public:
     using TCombination = std::pair<int, unsigned>;
-    std::set<TCombination> held;          // taken by this program
+    std::set<TCombination> held; // taken by this program
     std::set<TCombination> heldElsewhere; // taken by another program
 
     TFakeGlobalKeys()

@@ -14,8 +14,8 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include <utility>
@@ -79,7 +79,7 @@ struct TNameDialogScript {
     {
     }
     QStringList typed;
-    QStringList titles;       // each dialog's caption as it opened
+    QStringList titles; // each dialog's caption as it opened
     QStringList initialTexts; // each dialog's edit text as it opened
     std::vector<bool> openAfterOk; // for every "Ok": was the dialog still open?
 

@@ -3,9 +3,9 @@
 // role, and the colour boxes describe the colour they show. Read through
 // Qt's accessibility interfaces, after real changes.
 #include "ZoomFixture.h"
-#include "widgets/Widgets.h"
 #include "color/ColorArea.h"
 #include "help/TipViewer.h"
+#include "widgets/Widgets.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -68,8 +68,8 @@ TEST(Accessibility, MainStatusBarPanelsSpeakTheirTextsAndTheBoxesTheirColours)
         EXPECT_EQ(s.role, QAccessible::StaticText) << p.panel;
     }
     // The panels keep their places.
-    EXPECT_EQ(form.main_status->geometry(), QRect(0, TForm1::ClientHeight - TForm1::StatusHeight, TForm1::ClientWidth,
-                                                  TForm1::StatusHeight));
+    EXPECT_EQ(form.main_status->geometry(),
+              QRect(0, TForm1::ClientHeight - TForm1::StatusHeight, TForm1::ClientWidth, TForm1::StatusHeight));
     EXPECT_EQ(form.main_status->panel(0)->geometry(), QRect(0, 0, 120, 19));
     EXPECT_EQ(form.main_status->panel(1)->geometry(), QRect(122, 0, TForm1::ClientWidth - 122, 19));
 

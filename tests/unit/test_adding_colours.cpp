@@ -1,12 +1,12 @@
 // Every place that adds with a double click adds the colour it shows to the
 // open palette, through the palette's one add command.
 #include "app/TForm1.h"
-#include "widgets/Widgets.h"
 #include "color/ColorArea.h"
 #include "grab/GrabPage.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PalettePage.h"
 #include "support/FormFixture.h"
+#include "widgets/Widgets.h"
 
 #include <QListWidget>
 #include <QTabWidget>
@@ -84,7 +84,8 @@ TEST(AddingColours, DoubleClicksWithTheRightOrMiddleButtonAddOpenAndApplyNothing
         const int selectedBefore = form.Pal.SelectedSwatch;
         DoubleClick(form.palettePage->Color_myPalette, QPoint(10, 10), button);
         // The right button offers the colour to copy and selects nothing.
-        EXPECT_EQ(form.Pal.SelectedSwatch, button == Qt::RightButton ? selectedBefore : 0) << what << " on a palette cell";
+        EXPECT_EQ(form.Pal.SelectedSwatch, button == Qt::RightButton ? selectedBefore : 0)
+            << what << " on a palette cell";
         EXPECT_EQ(form.Color.NewColor, (TRgbColor{1, 2, 3})) << what << " on a palette cell";
 
         form.pp_pageControl->setCurrentIndex(0);

@@ -58,7 +58,7 @@ TEST_F(AtomicFile, ALinkStaysALinkAndItsTargetIsReplaced)
     struct Case {
         const char* what;
         std::function<void(AtomicFile&)> make; // makes "P.dat" in folder "pal"
-        QString target;                         // the file that must get the content
+        QString target; // the file that must get the content
     };
     const Case cases[] = {
         {"relative link to another folder",
@@ -214,7 +214,7 @@ TEST_F(AtomicFile, LeftoversOfKilledWritersAreRemoved)
     const QString live = QString::number(::getpid());
     put(".tw-" + dead + "-3.tmp", "x");
     put(".Other.dat." + dead + ".tmp", "x"); // an earlier version's, of another file
-    put(".P.dat." + dead + ".tmp", "x");     // an earlier version's, of this file
+    put(".P.dat." + dead + ".tmp", "x"); // an earlier version's, of this file
     put(".tw-" + live + "-999999.tmp", "x");
     QDir().mkpath(at(".tw-" + dead + "-4.tmp"));
     put(".tw-" + dead + "-x.tmp", "not ours");

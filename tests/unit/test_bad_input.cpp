@@ -9,8 +9,8 @@
 #include "palette/PaletteSort.h"
 
 #include <QDir>
-#include <QListWidget>
 #include <QFile>
+#include <QListWidget>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ QByteArray Lines(int count, const char* end)
     QByteArray out;
     for (int i = 0; i < count; ++i)
         out += QByteArray::number(i % 256) + '\t' + QByteArray::number((i / 256) % 256) + '\t'
-               + QByteArray::number(i / 65536 % 256) + end;
+            + QByteArray::number(i / 65536 % 256) + end;
     return out;
 }
 

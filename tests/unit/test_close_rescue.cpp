@@ -65,23 +65,48 @@ TEST_F(CloseRescue, ColoursTheUserWantedSavedAreKeptWhereverTheyFit)
     enum Where { UserData, Runtime, Temporary, Nowhere };
     struct Case {
         const char* what;
-        bool untitled;         // a palette without a file (the name dialog opens)
-        QStringList typed;     // names typed in the name dialog, then Cancel
+        bool untitled; // a palette without a file (the name dialog opens)
+        QStringList typed; // names typed in the name dialog, then Cancel
         std::vector<bool> answers;
-        int fullDisks;         // 1: palette folder; 2: + user data; 3: + runtime folder
+        int fullDisks; // 1: palette folder; 2: + user data; 3: + runtime folder
         Where where;
         const char* inMessage;
     };
     const Case cases[] = {
-        {"untitled: the name dialog's write fails, then Cancel", true, {"Fresh"}, {true}, 1, UserData,
+        {"untitled: the name dialog's write fails, then Cancel",
+         true,
+         {"Fresh"},
+         {true},
+         1,
+         UserData,
          "Your palette could not be saved. A copy of it was kept in\n"},
-        {"untitled: the name dialog is cancelled", true, {}, {true}, 0, UserData,
+        {"untitled: the name dialog is cancelled",
+         true,
+         {},
+         {true},
+         0,
+         UserData,
          "Your palette was not saved. A copy of it was kept in\n"},
-        {"opened: another program changed the file, overwrite declined", false, {}, {true, false}, 0, UserData,
+        {"opened: another program changed the file, overwrite declined",
+         false,
+         {},
+         {true, false},
+         0,
+         UserData,
          "could not be saved"},
-        {"opened: the user data folder's disk is full too", false, {}, {true}, 2, Runtime,
+        {"opened: the user data folder's disk is full too",
+         false,
+         {},
+         {true},
+         2,
+         Runtime,
          "This folder is emptied when you log out"},
-        {"opened: the runtime folder is full as well", false, {}, {true}, 3, Temporary,
+        {"opened: the runtime folder is full as well",
+         false,
+         {},
+         {true},
+         3,
+         Temporary,
          "This folder is emptied when you log out"},
         {"answered No: the colours are thrown away", false, {}, {false}, 3, Nowhere, nullptr},
     };
@@ -192,7 +217,8 @@ TEST_F(CloseRescue, CopyNamesFitAndSharedFoldersMustBePrivate)
     const QString longName = QString(120, QChar(0x00E9)); // 240 bytes in UTF-8
     const TRescueResult first = KeepRescueCopy(swatches, longName, RescuePlaces(places.path() + "/data/"), when);
     ASSERT_TRUE(first.ok);
-    EXPECT_EQ(QFile::encodeName(QFileInfo(first.path).fileName()).size(), 254); // 116 letters and " 2026-12-10 130507.dat"
+    EXPECT_EQ(QFile::encodeName(QFileInfo(first.path).fileName()).size(),
+              254); // 116 letters and " 2026-12-10 130507.dat"
     EXPECT_TRUE(QFileInfo(first.path).fileName().endsWith(" 2026-12-10 130507.dat"));
     const TRescueResult second = KeepRescueCopy(swatches, longName, RescuePlaces(places.path() + "/data/"), when);
     ASSERT_TRUE(second.ok);

@@ -6,21 +6,18 @@
 
 namespace {
 
-struct RgbToHsbCase { int r, g, b; int hue, sat, bri; };
+struct RgbToHsbCase {
+    int r, g, b;
+    int hue, sat, bri;
+};
 
 TEST(RgbToHsb, EdgeCases)
 {
     const RgbToHsbCase cases[] = {
         {0, 17, 24, 197, 100, 9}, // 197.5 lands just below the half in extended precision
-        {0, 0, 0, -1, 0, 0},
-        {128, 128, 128, 0, 0, 50},
-        {255, 255, 255, 0, 0, 100},
-        {255, 0, 0, 0, 100, 100},
-        {255, 128, 0, 30, 100, 100},
-        {0, 255, 255, 180, 100, 100},
-        {12, 200, 0, 116, 100, 78},
-        {200, 100, 50, 20, 75, 78},
-        {1, 2, 3, 210, 67, 1},
+        {0, 0, 0, -1, 0, 0},        {128, 128, 128, 0, 0, 50},   {255, 255, 255, 0, 0, 100},
+        {255, 0, 0, 0, 100, 100},   {255, 128, 0, 30, 100, 100}, {0, 255, 255, 180, 100, 100},
+        {12, 200, 0, 116, 100, 78}, {200, 100, 50, 20, 75, 78},  {1, 2, 3, 210, 67, 1},
         {255, 0, 1, 360, 100, 100}, // not folded to 0
     };
     for (const auto& c : cases) {
@@ -31,16 +28,17 @@ TEST(RgbToHsb, EdgeCases)
     }
 }
 
-struct HsbToRgbCase { long double h, s, v; TRgbColor rgb; };
+struct HsbToRgbCase {
+    long double h, s, v;
+    TRgbColor rgb;
+};
 
 TEST(HsbToRgb, EdgeCases)
 {
     const HsbToRgbCase cases[] = {
         {30, 1, 1, {255, 128, 0}}, // 127.5 goes to the even 128
-        {0, 0, 0.5L, {128, 128, 128}},
-        {200, 0.5L, 0.5L, {64, 106, 128}},
-        {120, 1, 0.01L, {0, 3, 0}},
-        {240, 0.3L, 0.9L, {161, 161, 230}},
+        {0, 0, 0.5L, {128, 128, 128}}, {200, 0.5L, 0.5L, {64, 106, 128}},
+        {120, 1, 0.01L, {0, 3, 0}},    {240, 0.3L, 0.9L, {161, 161, 230}},
         {360, 1, 1, {255, 0, 255}}, // sector 6 falls to the default branch
         {-1, 1, 1, {255, 0, 4}},
     };
@@ -51,9 +49,8 @@ TEST(HsbToRgb, EdgeCases)
 TEST(PureHueColor, EdgeCases)
 {
     const std::pair<int, TRgbColor> cases[] = {
-        {0, {255, 0, 0}},   {1, {255, 4, 0}},   {59, {255, 251, 0}}, {60, {255, 255, 0}},
-        {358, {255, 0, 8}}, {359, {255, 0, 4}},
-        {2, {255, 9, 0}},   {10, {255, 43, 0}}, // 8.5 and 42.5 end above the half here
+        {0, {255, 0, 0}},   {1, {255, 4, 0}}, {59, {255, 251, 0}}, {60, {255, 255, 0}}, {358, {255, 0, 8}},
+        {359, {255, 0, 4}}, {2, {255, 9, 0}}, {10, {255, 43, 0}}, // 8.5 and 42.5 end above the half here
     };
     for (const auto& [hue, rgb] : cases)
         EXPECT_EQ(PureHueColor(hue), rgb) << hue;
@@ -105,9 +102,9 @@ TEST(Images, HueStripRows)
     QImage strip;
     FillHueStrip(strip);
     ASSERT_EQ(strip.size(), QSize(20, 359));
-    EXPECT_EQ(strip.pixel(0, 0), qRgb(255, 0, 4));    // hue 359 on top
+    EXPECT_EQ(strip.pixel(0, 0), qRgb(255, 0, 4)); // hue 359 on top
     EXPECT_EQ(strip.pixel(19, 358), qRgb(255, 4, 0)); // hue 1 at the bottom
-    EXPECT_EQ(strip.pixel(5, 357), qRgb(255, 9, 0));  // hue 2
+    EXPECT_EQ(strip.pixel(5, 357), qRgb(255, 9, 0)); // hue 2
 }
 
 TEST(Images, ModelImageMatchesHsbToRgbForEveryPixel)

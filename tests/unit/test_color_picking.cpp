@@ -2,10 +2,10 @@
 // the mixer as the widgets render them, the pointer on all three, and the
 // inputs with their guards. The arithmetic: test_color_picking_rules.cpp.
 #include "app/TForm1.h"
-#include "widgets/Widgets.h"
 #include "color/ColorArea.h"
 #include "color/ColorPicking.h"
 #include "support/FormFixture.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,10 +27,16 @@ static std::ostream& operator<<(std::ostream& os, const TRgbColor& c)
 
 namespace {
 
-TRgbColor Rgb(QRgb c) { return {qRed(c), qGreen(c), qBlue(c)}; }
+TRgbColor Rgb(QRgb c)
+{
+    return {qRed(c), qGreen(c), qBlue(c)};
+}
 
 // What a widget shows, rendered by the widget itself.
-QImage Shown(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Shown(QWidget* w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 // The same rendered for a screen with `ratio` device pixels per pixel.
 QImage ShownAt(QWidget* w, qreal ratio)
@@ -90,7 +96,8 @@ TEST(ColorModelPictures, SquareShowsWholeModelPixelsAndTheMarker)
         for (int x = 0; x < 220; ++x) {
             if (x >= 215 && y <= 4)
                 continue; // the marker
-            const QRgb expected = form.Color.ModelImage.pixel(StretchSourceIndex(x, 100, 220), StretchSourceIndex(y, 100, 220));
+            const QRgb expected =
+                form.Color.ModelImage.pixel(StretchSourceIndex(x, 100, 220), StretchSourceIndex(y, 100, 220));
             wrong += square.pixel(x, y) != expected;
         }
     EXPECT_EQ(wrong, 0);
@@ -107,7 +114,10 @@ TEST(ColorModelPictures, MarkerTurnsDarkAbove400)
 {
     TFormFixture f;
     TForm1& form = f.open();
-    const struct { TRgbColor color; QRgb marker; } cases[] = {
+    const struct {
+        TRgbColor color;
+        QRgb marker;
+    } cases[] = {
         {{200, 200, 0}, qRgb(240, 240, 240)}, // exactly 400
         {{201, 200, 0}, qRgb(40, 40, 40)},
         {{255, 255, 255}, qRgb(40, 40, 40)},
@@ -195,7 +205,10 @@ TEST(ColorModelPictures, DenseScreensShowTheSamePixelsEnlarged)
     TForm1& form = f.open();
     TColorArea& a = *form.colorArea;
     form.SetCurrentColor(200, 100, 30);
-    const struct { QWidget* box; const QImage& picture; } boxes[] = {
+    const struct {
+        QWidget* box;
+        const QImage& picture;
+    } boxes[] = {
         {a.Color_model1, a.SquarePicture()},
         {a.Color_tracker, a.TrackerPicture()},
     };
@@ -221,7 +234,12 @@ TEST(ModelSquarePointer, PressPlacesTheMarkerAndTakesTheColourUnderIt)
     TFormFixture f;
     TForm1& form = f.open();
     TColorArea& a = *form.colorArea;
-    const struct { TRgbColor hueOf; QPoint press; QPoint marker; TRgbColor color; } cases[] = {
+    const struct {
+        TRgbColor hueOf;
+        QPoint press;
+        QPoint marker;
+        TRgbColor color;
+    } cases[] = {
         {{255, 0, 0}, {0, 0}, {0, 0}, {255, 255, 255}},
         {{0, 0, 255}, {0, 0}, {0, 0}, {255, 255, 255}},
         {{255, 0, 0}, {219, 219}, {219, 219}, {3, 0, 0}},
@@ -314,7 +332,9 @@ TEST(HueTrackerPointer, DragChangesTheHueUnderAStillMarker)
     EXPECT_EQ(form.Color.HueColor, (TRgbColor{255, 0, 4}));
     EXPECT_EQ(form.Color.NewColor, HsbToRgb(359, 0.5L, 0.78L));
 
-    const struct { int y, trackerY, hue; } moves[] = {{500, 219, 2}, {-20, 0, 359}, {110, 110, 359 - 179}};
+    const struct {
+        int y, trackerY, hue;
+    } moves[] = {{500, 219, 2}, {-20, 0, 359}, {110, 110, 359 - 179}};
     for (const auto& m : moves) {
         SendMove(a.Color_tracker, {10, m.y}, Qt::RightButton);
         EXPECT_EQ(form.Color.TrackerY, m.trackerY);
@@ -355,7 +375,10 @@ TEST(ModelSquarePointer, AModalWindowDuringAPressEndsIt)
 
 TEST(MixerPointer, PressPicksByColumnAndChangesOnlyTheNewBoxAndInputs)
 {
-    const struct { int x; int cell; } cases[] = {
+    const struct {
+        int x;
+        int cell;
+    } cases[] = {
         {0, -1}, {1, 0}, {20, -1}, {21, -1}, {22, 1}, {41, -1}, {42, -1}, {250, 11},
     };
     const int reds[] = {239, 222, 205, 187, 169, 150, 130, 109, 87, 63, 36, 5};
@@ -539,7 +562,10 @@ TEST(ColourInputs, HexFilterDropsWhatIsNotAHexDigit)
 
 TEST(ColourInputs, PastedTextThatIsNotHexShowsTheErrorAndChangesNothing)
 {
-    const struct { const char* pasted; const char* error; } cases[] = {
+    const struct {
+        const char* pasted;
+        const char* error;
+    } cases[] = {
         {"G01234", "'$G0' is not a valid integer value"},
         {"12 456", "'$ 4' is not a valid integer value"},
         {"1234-6", "'$-6' is not a valid integer value"},

@@ -26,13 +26,12 @@ struct MarkerCase {
 TEST(MarkerPlaces, FollowTheColour)
 {
     const MarkerCase cases[] = {
-        {{0, 255, 0}, 219, 0, 146, {0, 255, 0}},      // hue 120
-        {{255, 128, 0}, 219, 0, 201, {255, 128, 0}},  // hue 30
-        {{128, 128, 128}, 0, 110, 219, {255, 0, 0}},  // 109.5 goes to the even 110
-        {{0, 0, 0}, 0, 219, 0, {255, 0, 4}},          // black takes the colour of hue 359
-        {{255, 0, 1}, 219, 0, 219, {255, 0, 0}},      // hue 360 is taken as 0
-        {{255, 255, 255}, 0, 0, 219, {255, 0, 0}},
-        {{0, 17, 24}, 219, 199, 99, PureHueColor(197)},
+        {{0, 255, 0}, 219, 0, 146, {0, 255, 0}}, // hue 120
+        {{255, 128, 0}, 219, 0, 201, {255, 128, 0}}, // hue 30
+        {{128, 128, 128}, 0, 110, 219, {255, 0, 0}}, // 109.5 goes to the even 110
+        {{0, 0, 0}, 0, 219, 0, {255, 0, 4}}, // black takes the colour of hue 359
+        {{255, 0, 1}, 219, 0, 219, {255, 0, 0}}, // hue 360 is taken as 0
+        {{255, 255, 255}, 0, 0, 219, {255, 0, 0}},   {{0, 17, 24}, 219, 199, 99, PureHueColor(197)},
     };
     for (const MarkerCase& c : cases) {
         const TMarkerPlaces m = PlaceMarkers(c.color);
@@ -45,13 +44,13 @@ TEST(MarkerPlaces, FollowTheColour)
 
 TEST(StretchSourceIndex, TakesTheWholeSourcePixelBelowTheExactPlace)
 {
-    const struct { int display, source, size, expected; } cases[] = {
+    const struct {
+        int display, source, size, expected;
+    } cases[] = {
         {219, 359, 220, 357}, // the tracker's bottom row shows hue 2
-        {0, 359, 220, 0},
-        {219, 100, 220, 99},
-        {2, 100, 220, 0},   // 0.909: a centre-sampling stretch would show column 1
-        {154, 100, 220, 70},
-        {157, 100, 220, 71},
+        {0, 359, 220, 0},     {219, 100, 220, 99},
+        {2, 100, 220, 0}, // 0.909: a centre-sampling stretch would show column 1
+        {154, 100, 220, 70},  {157, 100, 220, 71},
     };
     for (const auto& c : cases)
         EXPECT_EQ(StretchSourceIndex(c.display, c.source, c.size), c.expected) << c.display;
@@ -114,8 +113,8 @@ TEST(MixerCellAt, OnlyTheInsideOfACellPicks)
 {
     const TMixerCells cells = MixerSteps({255, 0, 0}, true);
     const std::pair<int, int> cases[] = {
-        {0, -1}, {1, 0}, {19, 0}, {20, -1}, {21, -1}, {22, 1}, {41, -1}, {42, -1},
-        {250, 11}, {231, -1}, {251, -1}, {-3, -1},
+        {0, -1},  {1, 0},   {19, 0},   {20, -1},  {21, -1},  {22, 1},
+        {41, -1}, {42, -1}, {250, 11}, {231, -1}, {251, -1}, {-3, -1},
     };
     for (const auto& [x, cell] : cases)
         EXPECT_EQ(MixerCellAt(cells, x), cell) << "x = " << x;

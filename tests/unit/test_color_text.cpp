@@ -7,7 +7,10 @@
 
 namespace {
 
-std::string Str(const QString& s) { return s.toStdString(); }
+std::string Str(const QString& s)
+{
+    return s.toStdString();
+}
 
 TEST(ColorText, FiveFormsOfOneColour)
 {
@@ -29,13 +32,13 @@ TEST(ColorText, HslRoundsEachValueHalfToEvenAndWrapsTheHue)
     } cases[] = {
         {{0, 0, 0}, "hsl(0, 0%, 0%)"},
         {{255, 255, 255}, "hsl(0, 0%, 100%)"},
-        {{128, 128, 128}, "hsl(0, 0%, 50%)"},   // 50.196 %
+        {{128, 128, 128}, "hsl(0, 0%, 50%)"}, // 50.196 %
         {{255, 0, 0}, "hsl(0, 100%, 50%)"},
         {{0, 255, 0}, "hsl(120, 100%, 50%)"},
         {{0, 0, 255}, "hsl(240, 100%, 50%)"},
-        {{255, 0, 1}, "hsl(0, 100%, 50%)"},     // 359.76 degrees rounds to 360, written 0
-        {{255, 0, 3}, "hsl(359, 100%, 50%)"},   // 359.29 degrees
-        {{64, 128, 0}, "hsl(90, 100%, 25%)"},   // lightness 25.098 %
+        {{255, 0, 1}, "hsl(0, 100%, 50%)"}, // 359.76 degrees rounds to 360, written 0
+        {{255, 0, 3}, "hsl(359, 100%, 50%)"}, // 359.29 degrees
+        {{64, 128, 0}, "hsl(90, 100%, 25%)"}, // lightness 25.098 %
     };
     for (const auto& k : cases)
         EXPECT_EQ(Str(FormatColor(k.c, TColorForm::Hsl)), k.hsl) << k.c.Red << "," << k.c.Green << "," << k.c.Blue;
@@ -70,7 +73,7 @@ TEST(ColorText, AcceptedTexts)
         {"rgb(58 123 213 / 50%)", {58, 123, 213}},
         {"rgba(58, 123, 213, 0.25)", {58, 123, 213}},
         {"rgb(100%, 50%, 0%)", {255, 128, 0}}, // 127.5 rounds to the even 128
-        {"rgb(12.5, 0, 255)", {12, 0, 255}},   // 12.5 to the even 12
+        {"rgb(12.5, 0, 255)", {12, 0, 255}}, // 12.5 to the even 12
         {"hsl(215, 65%, 53%)", {57, 122, 213}}, // hsl is not exact: the copied text comes back near
         {"hsl(120deg 100% 25%)", {0, 128, 0}},
         {"hsla(-120, 100%, 50%, 1)", {0, 0, 255}},

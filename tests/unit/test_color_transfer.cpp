@@ -1,6 +1,7 @@
 // Colours and palettes leaving and entering the program through the window:
 // the copy menus, Ctrl+C and Ctrl+V, the new export formats, importing a
 // palette, and other programs' palettes as swatch libraries.
+#include "PaletteWindow.h"
 #include "ZoomFixture.h"
 #include "color/ColorArea.h"
 #include "color/ColorCopy.h"
@@ -10,14 +11,13 @@
 #include "palette/PaletteExport.h"
 #include "palette/PaletteFormats.h"
 #include "palette/PaletteTools.h"
-#include "PaletteWindow.h"
 #include "testboard/TestBoard.h"
 #include "testboard/TextPage.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -67,7 +67,8 @@ TEST(CopyMenu, RightClickOnACellOffersItsColourAndChangesNothing)
 
     QMenu* menu = CopyMenuAt(view, {40, 10});
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Captions(menu), (QStringList{"#3A7BD5", "3A7BD5", "rgb(58, 123, 213)", "hsl(215, 65%, 53%)", "58, 123, 213"}));
+    EXPECT_EQ(Captions(menu),
+              (QStringList{"#3A7BD5", "3A7BD5", "rgb(58, 123, 213)", "hsl(215, 65%, 53%)", "58, 123, 213"}));
     Choose(menu, "copy_rgb");
     EXPECT_EQ(w.f.fake.clipboard.content, "rgb(58, 123, 213)");
     EXPECT_EQ(form.Status(0), "Copied rgb(58, 123, 213)");
@@ -274,10 +275,10 @@ TEST_F(FormatExport, EachFormatGoesThroughTheSaveDialogAndEndsAsTheBmpExportDoes
          PaletteFormats::WriteGpl("Sea", sw, 9), "Palette exported"},
         {tools().Exporttoase1, "Export palette for Adobe programs", "Adobe swatch exchange (*.ase)", "ase",
          PaletteFormats::WriteAse("Sea", sw), "Palette exported"},
-        {tools().Exporttocss1, "Export palette as CSS", "CSS style sheets (*.css)", "css", PaletteFormats::WriteCss("Sea", sw),
-         "Palette exported"},
-        {tools().Exporttojson1, "Export palette as JSON", "JSON files (*.json)", "json", PaletteFormats::WriteJson("Sea", sw),
-         "Palette exported"},
+        {tools().Exporttocss1, "Export palette as CSS", "CSS style sheets (*.css)", "css",
+         PaletteFormats::WriteCss("Sea", sw), "Palette exported"},
+        {tools().Exporttojson1, "Export palette as JSON", "JSON files (*.json)", "json",
+         PaletteFormats::WriteJson("Sea", sw), "Palette exported"},
         {tools().Exporttopng1, "Export palette as a PNG picture", "PNG pictures (*.png)", "png",
          PaletteExport::EncodePng(PaletteExport::BuildExportImage("Sea", sw, 30).image), "Image exported"},
     };
@@ -423,8 +424,9 @@ TEST(SystemLibraries, ListedAfterTheProgramsOwnMarkedWithTheirSourceAndReadWhenC
     QStringList labels;
     for (int i = 0; i < combo->count(); ++i)
         labels << combo->itemText(i);
-    EXPECT_EQ(labels, (QStringList{"Shipped", "GIMP: Bears", "GIMP: Mine too", "Inkscape: GNOME HIG", "Inkscape: Broken",
-                                   "My library: Own", "My library: Own2"}));
+    EXPECT_EQ(labels,
+              (QStringList{"Shipped", "GIMP: Bears", "GIMP: Mine too", "Inkscape: GNOME HIG", "Inkscape: Broken",
+                           "My library: Own", "My library: Own2"}));
 
     combo->setCurrentIndex(1);
     ASSERT_EQ(form.Library.LibrarySwatchCount(), 2);

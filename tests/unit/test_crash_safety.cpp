@@ -89,13 +89,14 @@ TEST(CrashSafety, FullDiskKeepsTheOldFile)
     const QString mount = dir.path() + "/small";
     QDir().mkpath(mount);
     // A private mount namespace lets an unprivileged user mount a 64 KiB tmpfs.
-    const QString script = QStringLiteral(
-        "set -e; mount -t tmpfs -o size=64k tmpfs '%1';"
-        "'%2' once '%1' 100 >/dev/null;"     // the old palette: fits
-        "cp '%1/P.dat' '%1/../before.dat';"
-        "'%2' once '%1' 20000 >'%1/../message' || echo failed >'%1/../status';" // ~240 KB: does not fit
-        "cp '%1/P.dat' '%1/../after.dat';"
-        "ls -A '%1' >'%1/../listing'").arg(mount, QStringLiteral(TINTWELL_SAVE_LOOP));
+    const QString script =
+        QStringLiteral("set -e; mount -t tmpfs -o size=64k tmpfs '%1';"
+                       "'%2' once '%1' 100 >/dev/null;" // the old palette: fits
+                       "cp '%1/P.dat' '%1/../before.dat';"
+                       "'%2' once '%1' 20000 >'%1/../message' || echo failed >'%1/../status';" // ~240 KB: does not fit
+                       "cp '%1/P.dat' '%1/../after.dat';"
+                       "ls -A '%1' >'%1/../listing'")
+            .arg(mount, QStringLiteral(TINTWELL_SAVE_LOOP));
     QProcess sh;
     sh.start("unshare", {"-rm", "sh", "-c", script});
     if (!sh.waitForFinished(20000) || sh.exitCode() != 0)

@@ -1,10 +1,10 @@
 // The "Grab Colors" page: the grid of grabbed colours, picking one, Clear
 // All, Add all, and Start running the zoom window over the hidden main window.
 #include "ZoomFixture.h"
-#include "widgets/Widgets.h"
 #include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"
 #include "palette/PalettePage.h"
+#include "widgets/Widgets.h"
 
 #include <QScrollBar>
 #include <QStringList>
@@ -58,9 +58,8 @@ TEST(GrabbedView, OnlyTheInsideOfACellIsHit)
         QPoint at;
         int hit;
     } cases[] = {
-        {{1, 10}, -1},  {{2, 10}, 0},   {{29, 10}, 0},  {{30, 10}, -1}, {{31, 10}, -1}, {{32, 10}, 1},
-        {{10, 0}, -1},  {{10, 1}, 0},   {{10, 28}, 0},  {{10, 29}, -1}, {{40, 45}, 8},  {{70, 45}, -1},
-        {{300, 300}, -1},
+        {{1, 10}, -1}, {{2, 10}, 0},  {{29, 10}, 0},  {{30, 10}, -1}, {{31, 10}, -1}, {{32, 10}, 1},    {{10, 0}, -1},
+        {{10, 1}, 0},  {{10, 28}, 0}, {{10, 29}, -1}, {{40, 45}, 8},  {{70, 45}, -1}, {{300, 300}, -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(form.grabPage->GrabbedColorAt(c.at), c.hit) << c.at.x() << "," << c.at.y();
@@ -194,8 +193,9 @@ TEST(GrabbedView, StartRunsTheZoomWindowOverTheHiddenMainWindow)
     EXPECT_FALSE(form.isHidden());
     EXPECT_EQ(z.f.fake.dialogs.execTitles, std::vector<QString>{"Tintwell V1.0 - Zoom Window"});
     ASSERT_EQ(form.Grab.GrabbedColors.size(), 1u);
-    EXPECT_EQ(TRgbColor({form.Grab.GrabbedColors[0].Red, form.Grab.GrabbedColors[0].Green, form.Grab.GrabbedColors[0].Blue}),
-              ScreenColor(1199, 900));
+    EXPECT_EQ(
+        TRgbColor({form.Grab.GrabbedColors[0].Red, form.Grab.GrabbedColors[0].Green, form.Grab.GrabbedColors[0].Blue}),
+        ScreenColor(1199, 900));
     EXPECT_TRUE(form.grabPage->ImageButton3->isEnabled());
     EXPECT_TRUE(z.keys.held.empty());
     EXPECT_EQ(z.f.storedValues().value(3), "Ctrl+G");

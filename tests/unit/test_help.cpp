@@ -24,7 +24,10 @@
 
 namespace {
 
-QImage Pixels(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Pixels(QWidget* w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 QStringList Lines(const QPlainTextEdit* memo)
 {

@@ -127,9 +127,10 @@ TEST_F(ExportFixture, PictureIsWrittenAs24BitBmpWithCellsGapsFrameAndName)
             EXPECT_EQ(px(o.x() + c.cell / 2, o.y() + c.cell - 1), QColor(255, 255, 255)) << "gap below cell " << i;
         }
         // The frame on all four edges, white ground inside it.
-        for (const QPoint p : {QPoint(0, 0), QPoint(c.width - 1, 0), QPoint(0, c.height - 1), QPoint(c.width - 1, c.height - 1),
-                               QPoint(c.width / 2, 0), QPoint(c.width / 2, c.height - 1), QPoint(0, c.height / 2),
-                               QPoint(c.width - 1, c.height / 2)})
+        for (const QPoint p :
+             {QPoint(0, 0), QPoint(c.width - 1, 0), QPoint(0, c.height - 1), QPoint(c.width - 1, c.height - 1),
+              QPoint(c.width / 2, 0), QPoint(c.width / 2, c.height - 1), QPoint(0, c.height / 2),
+              QPoint(c.width - 1, c.height / 2)})
             EXPECT_EQ(px(p.x(), p.y()), QColor(100, 100, 100)) << p.x() << "," << p.y();
         EXPECT_EQ(px(1, 24), QColor(255, 255, 255));
         EXPECT_EQ(px(c.width - 2, c.height - 2), QColor(255, 255, 255));
@@ -154,7 +155,7 @@ TEST_F(ExportFixture, LongNameIsCutAtTheRightEdgeNotWrapped)
     bool inkNearEdge = false;
     for (int y = 2; y < 22; ++y)
         inkNearEdge |= img.pixelColor(img.width() - 3, y) != QColor(255, 255, 255)
-                    || img.pixelColor(img.width() - 2, y) != QColor(255, 255, 255);
+            || img.pixelColor(img.width() - 2, y) != QColor(255, 255, 255);
     EXPECT_TRUE(inkNearEdge);
     for (int y = 0; y < img.height(); ++y)
         EXPECT_EQ(img.pixelColor(img.width() - 1, y), QColor(100, 100, 100)) << y;
@@ -260,8 +261,8 @@ TEST_F(ExportFixture, FailedWriteLeavesNoPartialFileAndNothingElseHappens)
     EXPECT_FALSE(QFileInfo::exists(out.path() + "/missing"));
 }
 
-const QString kExportStepFailed
-    = QStringLiteral("The file can not be opened. It may becuase the file is not \r\nexisted anymore or deleted.");
+const QString kExportStepFailed =
+    QStringLiteral("The file can not be opened. It may becuase the file is not \r\nexisted anymore or deleted.");
 
 TEST_F(ExportFixture, StoringTheFolderFailingAfterTheKeyOpenedShowsTheStepError)
 {
@@ -340,9 +341,9 @@ TEST_F(ExportFixture, ExportButtonOpensItsMenu)
     QStringList captions;
     for (QAction* a : menu->actions())
         captions << a->text();
-    EXPECT_EQ(captions, QStringList({"Export to .bmp", "Export to .png", "Export to .gpl (GIMP, Inkscape, Krita)",
-                                     "Export to .ase (Adobe)", "Export to .css", "Export to .json",
-                                     "Open exporting folder"}));
+    EXPECT_EQ(captions,
+              QStringList({"Export to .bmp", "Export to .png", "Export to .gpl (GIMP, Inkscape, Krita)",
+                           "Export to .ase (Adobe)", "Export to .css", "Export to .json", "Open exporting folder"}));
     menu->hide();
 }
 

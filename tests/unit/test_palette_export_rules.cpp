@@ -18,13 +18,9 @@ TEST(ExportGeometry, SizeAndCellPlacesDependOnTheCellSizeOnly)
         int lastIndex;
         QPoint lastAt;
     } cases[] = {
-        {20, 1, 283, 46, 0, {2, 25}},
-        {40, 10, 403, 106, 9, {362, 25}}, // one full row, then an empty band
-        {40, 11, 403, 106, 10, {2, 65}},
-        {30, 12, 333, 86, 11, {2, 55}},
-        {30, 11, 333, 86, 10, {302, 25}},
-        {20, 14, 283, 66, 13, {262, 25}},
-        {20, 15, 283, 66, 14, {2, 45}},
+        {20, 1, 283, 46, 0, {2, 25}},     {40, 10, 403, 106, 9, {362, 25}}, // one full row, then an empty band
+        {40, 11, 403, 106, 10, {2, 65}},  {30, 12, 333, 86, 11, {2, 55}},   {30, 11, 333, 86, 10, {302, 25}},
+        {20, 14, 283, 66, 13, {262, 25}}, {20, 15, 283, 66, 14, {2, 45}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ImageWidth(c.cell), c.width);

@@ -45,7 +45,10 @@ int OpenHandlesOn(const QString& path)
 
 class FaultyDisk {
 public:
-    FaultyDisk() { SetWriteFaultHook([](const QString&, qint64, qint64) { return false; }); }
+    FaultyDisk()
+    {
+        SetWriteFaultHook([](const QString&, qint64, qint64) { return false; });
+    }
     ~FaultyDisk() { SetWriteFaultHook({}); }
 };
 
@@ -545,8 +548,9 @@ TEST(RenameDialog, RenamesTheFileAndEverythingThatShowsTheName)
     EXPECT_EQ(script.titles, QStringList{"Rename Palette"});
     EXPECT_EQ(script.initialTexts, QStringList{"A"});
     EXPECT_EQ(script.openAfterOk, (std::vector<bool>{true, true, false}));
-    EXPECT_EQ(w.dialogs().texts(), (QStringList{"A palette named A with is already existed.",
-                                                "A palette named B with is already existed."}));
+    EXPECT_EQ(
+        w.dialogs().texts(),
+        (QStringList{"A palette named A with is already existed.", "A palette named B with is already existed."}));
     EXPECT_FALSE(QFile::exists(w.f.paletteFolder() + "/A.dat"));
     EXPECT_EQ(w.f.readPalette("Z"), QByteArray("1\t1\t1\r\n"));
     EXPECT_EQ(w.f.readPalette("B"), QByteArray("2\t2\t2\r\n"));
@@ -606,7 +610,10 @@ TEST(PaletteDelete, OpensTheNeighbourOrStartsUntitled)
     for (const Case& c : cases) {
         std::vector<std::pair<QString, QByteArray>> files;
         for (const QString& name : c.palettes)
-            files.push_back({name, name.toLatin1() == "A" ? "1\t1\t1\r\n" : name == "B" ? "2\t2\t2\r\n" : "3\t3\t3\r\n"});
+            files.push_back({name,
+                             name.toLatin1() == "A" ? "1\t1\t1\r\n"
+                                 : name == "B"      ? "2\t2\t2\r\n"
+                                                    : "3\t3\t3\r\n"});
         TPaletteWindow w(files, c.deleted);
         TForm1& form = w.form();
         w.dialogs().answers = {true};

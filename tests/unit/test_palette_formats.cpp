@@ -51,12 +51,16 @@ TEST(GplFormat, ReadsWhatGimpReads)
         QStringList colours;
         QString name;
     } cases[] = {
-        {"comments, name, columns, blank lines", "GIMP Palette\nName: Bears\nColumns: 4\n#\n# a comment\n\n  8   8   8\tgrey3\n 68  44  44\n",
-         {"8,8,8", "68,44,44"}, "Bears"},
+        {"comments, name, columns, blank lines",
+         "GIMP Palette\nName: Bears\nColumns: 4\n#\n# a comment\n\n  8   8   8\tgrey3\n 68  44  44\n",
+         {"8,8,8", "68,44,44"},
+         "Bears"},
         {"CR LF line ends", "GIMP Palette\r\nName: Win\r\n1 2 3\tone\r\n4 5 6\r\n", {"1,2,3", "4,5,6"}, "Win"},
         {"CR line ends", "GIMP Palette\rName: Mac\r1 2 3\r", {"1,2,3"}, "Mac"},
-        {"names with spaces and non-ASCII text", "GIMP Palette\nName: Größe Ünïcødé\n10 20 30 Dark sky blue\n 1\t2\t3\tÉté 夏\n",
-         {"10,20,30", "1,2,3"}, QString::fromUtf8("Größe Ünïcødé")},
+        {"names with spaces and non-ASCII text",
+         "GIMP Palette\nName: Größe Ünïcødé\n10 20 30 Dark sky blue\n 1\t2\t3\tÉté 夏\n",
+         {"10,20,30", "1,2,3"},
+         QString::fromUtf8("Größe Ünïcødé")},
         {"no Name or Columns, no last line end", "GIMP Palette\n255 0 0", {"255,0,0"}, ""},
         {"values brought into range as GIMP does", "GIMP Palette\n300 -4 12\n", {"255,0,12"}, ""},
         {"a byte order mark before the header", "\xEF\xBB\xBFGIMP Palette\n1 1 1\n", {"1,1,1"}, ""},
@@ -107,10 +111,7 @@ struct TAseBuilder {
             u16(c.unicode());
         u16(0);
     }
-    void group(const QString& n)
-    {
-        u16(0xC001), u32(quint32(2 + 2 * (n.size() + 1))), name(n);
-    }
+    void group(const QString& n) { u16(0xC001), u32(quint32(2 + 2 * (n.size() + 1))), name(n); }
     void groupEnd() { u16(0xC002), u32(0); }
     void colour(const QString& n, const char* model, std::initializer_list<float> values)
     {
@@ -150,8 +151,7 @@ TEST(AseFormat, ReadsRgbGrayAndCmykInsideAndOutsideGroups)
     const TReadResult r = ReadAse(b.bytes);
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     // 127.5 rounds to the even 128; (1 - 0.5)(1 - 0.4) 255 = 76.5 to the even 76.
-    EXPECT_EQ(Colours(r.swatches),
-              (QStringList{"255,128,0", "128,128,128", "255,255,255", "255,0,0", "76,153,0"}));
+    EXPECT_EQ(Colours(r.swatches), (QStringList{"255,128,0", "128,128,128", "255,255,255", "255,0,0", "76,153,0"}));
     EXPECT_EQ(r.name, QStringLiteral("Greys"));
 }
 
@@ -205,9 +205,10 @@ TEST(AseFormat, DamagedFilesAndLabNameTheOffset)
 TEST(JsonFormat, WritesNameAndColoursAndReadsThemBack)
 {
     const QByteArray json = WriteJson(QStringLiteral("Say \"hi\""), {{58, 123, 213, 0, 0}, {0, 0, 0, 0, 0}});
-    EXPECT_EQ(json, QByteArray("{\"name\": \"Say \\\"hi\\\"\", \"colors\": [\n"
-                               "  {\"hex\": \"#3A7BD5\", \"rgb\": [58, 123, 213]},\n"
-                               "  {\"hex\": \"#000000\", \"rgb\": [0, 0, 0]}\n]}\n"));
+    EXPECT_EQ(json,
+              QByteArray("{\"name\": \"Say \\\"hi\\\"\", \"colors\": [\n"
+                         "  {\"hex\": \"#3A7BD5\", \"rgb\": [58, 123, 213]},\n"
+                         "  {\"hex\": \"#000000\", \"rgb\": [0, 0, 0]}\n]}\n"));
     const TReadResult r = ReadJson(WriteJson(QStringLiteral("Sea"), Sample()));
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_EQ(Colours(r.swatches), kSampleLow8);

@@ -58,8 +58,7 @@ TEST_F(PaletteFolder, WritesAndReadsBackByteForByte)
         QByteArray bytes;
     };
     const Case cases[] = {
-        {"red then grey: 22 bytes",
-         Colours({{255, 0, 0}, {128, 128, 128}}),
+        {"red then grey: 22 bytes", Colours({{255, 0, 0}, {128, 128, 128}}),
          QByteArray("255\t0\t0\r\n128\t128\t128\r\n")},
         {"empty palette: 0 bytes", {}, QByteArray("")},
         {"values outside 0..255 kept", Colours({{300, -5, 7}}), QByteArray("300\t-5\t7\r\n")},
@@ -186,11 +185,16 @@ TEST(PaletteLayout, CellsFillRowsLeftToRight)
         int viewHeight;
     };
     const Case cases[] = {
-        {TSwatchSize::Medium, 9, 0, 1, 0, 60},   {TSwatchSize::Medium, 9, 8, 241, 0, 60},
-        {TSwatchSize::Medium, 10, 9, 1, 30, 60}, {TSwatchSize::Medium, 10, 7, 211, 0, 60},
-        {TSwatchSize::Large, 10, 7, 1, 40, 80},  {TSwatchSize::Large, 7, 6, 241, 0, 80},
-        {TSwatchSize::Small, 10, 9, 181, 0, 20}, {TSwatchSize::Small, 14, 13, 261, 0, 40},
-        {TSwatchSize::Medium, 0, -1, 0, 0, 30},  {TSwatchSize::Small, 0, -1, 0, 0, 20},
+        {TSwatchSize::Medium, 9, 0, 1, 0, 60},
+        {TSwatchSize::Medium, 9, 8, 241, 0, 60},
+        {TSwatchSize::Medium, 10, 9, 1, 30, 60},
+        {TSwatchSize::Medium, 10, 7, 211, 0, 60},
+        {TSwatchSize::Large, 10, 7, 1, 40, 80},
+        {TSwatchSize::Large, 7, 6, 241, 0, 80},
+        {TSwatchSize::Small, 10, 9, 181, 0, 20},
+        {TSwatchSize::Small, 14, 13, 261, 0, 40},
+        {TSwatchSize::Medium, 0, -1, 0, 0, 30},
+        {TSwatchSize::Small, 0, -1, 0, 0, 20},
         {TSwatchSize::Medium, 100000, 99999, 1 + 30 * (99999 % 9), 30 * (99999 / 9), 30 * (100000 / 9 + 1)},
     };
     for (const Case& c : cases) {
@@ -245,8 +249,8 @@ TEST(PaletteHitTest, OnlyPointsStrictlyInsideTheOutlineHit)
         int expected;
     };
     const Case cases[] = {
-        {0, 10, -1},  {1, 10, 10},  {28, 10, 10}, {29, 10, -1}, {10, 0, -1},
-        {10, 1, 10},  {10, 28, 10}, {10, 29, -1}, {1, 1, 10},   {28, 28, 10},
+        {0, 10, -1}, {1, 10, 10},  {28, 10, 10}, {29, 10, -1}, {10, 0, -1},
+        {10, 1, 10}, {10, 28, 10}, {10, 29, -1}, {1, 1, 10},   {28, 28, 10},
     };
     for (const Case& c : cases)
         EXPECT_EQ(pal.SwatchAt(cell.Left + c.dx, cell.Top + c.dy), c.expected) << c.dx << "," << c.dy;
@@ -277,16 +281,16 @@ TEST(PaletteHitTest, FindsCellsDeepInALargePalette)
 
 TEST(PaletteNames, FileNameRules)
 {
-    for (const QString& ok : {QStringLiteral("Summer"), QStringLiteral("my palette 2"), QStringLiteral("Grün été"),
-                              QStringLiteral("dots..."), QStringLiteral("a&b"), QStringLiteral("نخل"),
-                              QString(250, QChar('x'))})
+    for (const QString& ok :
+         {QStringLiteral("Summer"), QStringLiteral("my palette 2"), QStringLiteral("Grün été"),
+          QStringLiteral("dots..."), QStringLiteral("a&b"), QStringLiteral("نخل"), QString(250, QChar('x'))})
         EXPECT_TRUE(IsUsablePaletteName(ok)) << ok.toStdString();
     // A leading dot would hide the file; direction marks and line or
     // paragraph separators would make two different names look alike.
-    const char16_t invisible[] = {0x200E, 0x200F, 0x202A, 0x202B, 0x202C, 0x202D, 0x202E, 0x2066,
-                                  0x2067, 0x2068, 0x2069, 0x061C, 0x2028, 0x2029};
-    QStringList bad = {QString(), ".", "..", "../x", ".hidden", ".dots.", "a/b", "a\\b", "tab\there", "line\nbreak",
-                       QString(QChar(0x7F))};
+    const char16_t invisible[] = {0x200E, 0x200F, 0x202A, 0x202B, 0x202C, 0x202D, 0x202E,
+                                  0x2066, 0x2067, 0x2068, 0x2069, 0x061C, 0x2028, 0x2029};
+    QStringList bad = {QString(), ".",    "..",        "../x",        ".hidden",           ".dots.",
+                       "a/b",     "a\\b", "tab\there", "line\nbreak", QString(QChar(0x7F))};
     for (const char16_t c : invisible)
         bad << QStringLiteral("Summer") + QChar(c) + QStringLiteral("x");
     for (const QString& name : bad)

@@ -10,20 +10,21 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <climits>
+#include <sys/stat.h>
 #include <utime.h>
 
 namespace {
 
-const QString kBadName = QStringLiteral(
-    "A palette name is the name of its file. It can not be empty or start with \".\", "
-    "and can not contain \"/\", \"\\\" or control characters.\nPlease type another name.");
+const QString kBadName =
+    QStringLiteral("A palette name is the name of its file. It can not be empty or start with \".\", "
+                   "and can not contain \"/\", \"\\\" or control characters.\nPlease type another name.");
 
 QString ChangedQuestion(const QString& name)
 {
     return QStringLiteral("Palette - ") + name
-        + QStringLiteral(" - was changed by another program since Tintwell last read or saved it.\nDo you want to overwrite it?");
+        + QStringLiteral(
+               " - was changed by another program since Tintwell last read or saved it.\nDo you want to overwrite it?");
 }
 
 QStringList FolderEntries(const QString& folder)
@@ -140,7 +141,8 @@ TEST(PaletteSaving, ReadOnlyPaletteFileIsReportedNotReplaced)
     w.files().mu_saveClick();
     ASSERT_EQ(w.dialogs().shown.size(), 1u);
     EXPECT_EQ(w.dialogs().shown[0].icon, TMsgIcon::Error);
-    EXPECT_TRUE(w.dialogs().shown[0].text.endsWith("A.dat\". Permission denied")) << w.dialogs().shown[0].text.toStdString();
+    EXPECT_TRUE(w.dialogs().shown[0].text.endsWith("A.dat\". Permission denied"))
+        << w.dialogs().shown[0].text.toStdString();
     EXPECT_EQ(w.f.readPalette("A"), QByteArray("1\t1\t1\r\n"));
     struct stat st;
     ASSERT_EQ(::stat(path.constData(), &st), 0);
@@ -159,11 +161,10 @@ TEST(PaletteSaving, SaveAndRenameAcceptTheSameNames)
         bool fits;
     };
     const Case cases[] = {
-        {QString(251, QChar('n')), true},   // 255 bytes with ".dat"
+        {QString(251, QChar('n')), true}, // 255 bytes with ".dat"
         {QString(125, QChar(0x00E9)), true}, // 250 bytes of UTF-8
-        {QString(245, QChar('m')), true},   // the temporary's old name did not fit
-        {QString(252, QChar('n')), false},
-        {QString(126, QChar(0x00E9)), false},
+        {QString(245, QChar('m')), true}, // the temporary's old name did not fit
+        {QString(252, QChar('n')), false},   {QString(126, QChar(0x00E9)), false},
     };
     for (const Case& c : cases) {
         const std::string what = std::to_string(QFile::encodeName(c.name).size()) + " bytes";
@@ -259,8 +260,9 @@ TEST(PaletteSaving, NamesEqualOnceComposedAreOnePalette)
         TNameDialogScript script{{decomposed}};
         script.install(w.dialogs());
         w.files().mu_renameClick();
-        EXPECT_EQ(w.dialogs().texts(),
-                  QStringList{QStringLiteral("A palette named ") + decomposed + QStringLiteral(" with is already existed.")});
+        EXPECT_EQ(
+            w.dialogs().texts(),
+            QStringList{QStringLiteral("A palette named ") + decomposed + QStringLiteral(" with is already existed.")});
         EXPECT_EQ(w.listed(), (QStringList{"B", composed}));
     }
 }

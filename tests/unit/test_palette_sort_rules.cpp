@@ -23,24 +23,40 @@ TEST(PaletteSort, OrdersGiveTheStableOrderOfTheirThreeKeys)
     const TRgbColor black{0, 0, 0}, red{255, 0, 0}, white{255, 255, 255}, blue{0, 0, 255}, green{0, 255, 0},
         grey{128, 128, 128}, almostRed{255, 0, 1}, darkerRed{254, 0, 0};
     const SortCase cases[] = {
-        {"hue down, then brightness down, then saturation up", TSortOrder::TintsShades,
-         {black, red, white, blue, green}, {blue, green, white, red, black}},
-        {"hue 360 comes first, pure red sits among the greys", TSortOrder::TintsShades,
-         {grey, red, blue, almostRed, white}, {almostRed, blue, white, red, grey}},
-        {"equal hue, saturation and brightness keep palette order", TSortOrder::TintsShades,
-         {darkerRed, red, grey}, {darkerRed, red, grey}},
+        {"hue down, then brightness down, then saturation up",
+         TSortOrder::TintsShades,
+         {black, red, white, blue, green},
+         {blue, green, white, red, black}},
+        {"hue 360 comes first, pure red sits among the greys",
+         TSortOrder::TintsShades,
+         {grey, red, blue, almostRed, white},
+         {almostRed, blue, white, red, grey}},
+        {"equal hue, saturation and brightness keep palette order",
+         TSortOrder::TintsShades,
+         {darkerRed, red, grey},
+         {darkerRed, red, grey}},
         {"... in either order", TSortOrder::TintsShades, {red, darkerRed}, {red, darkerRed}},
-        {"by red", TSortOrder::ByRed, {{200, 10, 10}, {200, 50, 0}, {255, 0, 0}},
+        {"by red",
+         TSortOrder::ByRed,
+         {{200, 10, 10}, {200, 50, 0}, {255, 0, 0}},
          {{255, 0, 0}, {200, 50, 0}, {200, 10, 10}}},
-        {"by green, then blue, then red", TSortOrder::ByGreen, {{10, 100, 5}, {0, 100, 50}, {3, 200, 0}, {9, 100, 5}},
+        {"by green, then blue, then red",
+         TSortOrder::ByGreen,
+         {{10, 100, 5}, {0, 100, 50}, {3, 200, 0}, {9, 100, 5}},
          {{3, 200, 0}, {0, 100, 50}, {10, 100, 5}, {9, 100, 5}}},
-        {"by blue", TSortOrder::ByBlue, {{0, 0, 200}, {90, 0, 200}, {90, 40, 200}},
+        {"by blue",
+         TSortOrder::ByBlue,
+         {{0, 0, 200}, {90, 0, 200}, {90, 40, 200}},
          {{90, 40, 200}, {90, 0, 200}, {0, 0, 200}}},
         {"identical colours keep their places", TSortOrder::ByRed, {grey, red, grey}, {red, grey, grey}},
-        {"channels sort by their full stored value", TSortOrder::ByRed, {{255, 0, 0}, {-5, 0, 0}, {300, 0, 0}, {0, 0, 0}},
+        {"channels sort by their full stored value",
+         TSortOrder::ByRed,
+         {{255, 0, 0}, {-5, 0, 0}, {300, 0, 0}, {0, 0, 0}},
          {{300, 0, 0}, {255, 0, 0}, {0, 0, 0}, {-5, 0, 0}}},
         // 300, -5, 7 is drawn as 44, 251, 7 (hue 111); 256, 0, 0 as black.
-        {"hue comes from the low 8 bits", TSortOrder::TintsShades, {{256, 0, 0}, {300, -5, 7}, {0, 0, 255}},
+        {"hue comes from the low 8 bits",
+         TSortOrder::TintsShades,
+         {{256, 0, 0}, {300, -5, 7}, {0, 0, 255}},
          {{0, 0, 255}, {300, -5, 7}, {256, 0, 0}}},
         {"one swatch", TSortOrder::ByBlue, {grey}, {grey}},
         {"no swatches", TSortOrder::TintsShades, {}, {}},
@@ -54,13 +70,11 @@ TEST(PaletteSort, OrdersGiveTheStableOrderOfTheirThreeKeys)
 
 TEST(PaletteSort, TableTakesHueSaturationBrightnessOfTheLowBytesAndKeepsFullChannels)
 {
-    const std::vector<TSwatch> palette = Swatches({{0, 0, 0}, {255, 0, 1}, {128, 128, 128}, {300, -5, 7}, {200, 100, 50}});
+    const std::vector<TSwatch> palette =
+        Swatches({{0, 0, 0}, {255, 0, 1}, {128, 128, 128}, {300, -5, 7}, {200, 100, 50}});
     const std::vector<TSortEntry> expected = {
-        {-1, 0, 0, 0, 0, 0},
-        {360, 100, 100, 255, 0, 1},
-        {0, 0, 50, 128, 128, 128},
-        {111, 97, 98, 300, -5, 7},
-        {20, 75, 78, 200, 100, 50},
+        {-1, 0, 0, 0, 0, 0},       {360, 100, 100, 255, 0, 1}, {0, 0, 50, 128, 128, 128},
+        {111, 97, 98, 300, -5, 7}, {20, 75, 78, 200, 100, 50},
     };
     EXPECT_EQ(BuildSortTable(palette), expected);
 }
@@ -68,7 +82,8 @@ TEST(PaletteSort, TableTakesHueSaturationBrightnessOfTheLowBytesAndKeepsFullChan
 TEST(PaletteSort, OnlyColoursMoveCellsKeepTheirPlaces)
 {
     TPaletteModel pal;
-    pal.Palette = Swatches({{1, 0, 0}, {3, 0, 0}, {2, 0, 0}, {9, 0, 0}, {5, 0, 0}, {4, 0, 0}, {8, 0, 0}, {7, 0, 0}, {6, 0, 0}, {0, 0, 0}});
+    pal.Palette = Swatches(
+        {{1, 0, 0}, {3, 0, 0}, {2, 0, 0}, {9, 0, 0}, {5, 0, 0}, {4, 0, 0}, {8, 0, 0}, {7, 0, 0}, {6, 0, 0}, {0, 0, 0}});
     pal.ApplySwatchSize(TSwatchSize::Medium);
     pal.LayoutPalette();
     const std::vector<TSwatch> before = pal.Palette;
@@ -126,7 +141,8 @@ TEST(PaletteSort, MatchesTheThreePassSweepsOnRandomPalettes)
         Key keys[3];
     };
     const OrderKeys orders[] = {
-        {TSortOrder::TintsShades, {{&TSortEntry::Hue, true}, {&TSortEntry::Brightness, true}, {&TSortEntry::Saturation, false}}},
+        {TSortOrder::TintsShades,
+         {{&TSortEntry::Hue, true}, {&TSortEntry::Brightness, true}, {&TSortEntry::Saturation, false}}},
         {TSortOrder::ByRed, {{&TSortEntry::Red, true}, {&TSortEntry::Green, true}, {&TSortEntry::Blue, true}}},
         {TSortOrder::ByGreen, {{&TSortEntry::Green, true}, {&TSortEntry::Blue, true}, {&TSortEntry::Red, true}}},
         {TSortOrder::ByBlue, {{&TSortEntry::Blue, true}, {&TSortEntry::Red, true}, {&TSortEntry::Green, true}}},
@@ -152,7 +168,8 @@ TEST(PaletteSort, MatchesTheThreePassSweepsOnRandomPalettes)
             const std::vector<TSortEntry> expected = SweepSort(BuildSortTable(palette), o.keys);
             std::vector<TSwatch> sorted = palette;
             SortPalette(sorted, o.order);
-            ASSERT_EQ(BuildSortTable(sorted), expected) << "trial " << trial << ", order " << int(o.order) << ", " << n << " swatches";
+            ASSERT_EQ(BuildSortTable(sorted), expected)
+                << "trial " << trial << ", order " << int(o.order) << ", " << n << " swatches";
             // The comparison behind the full-table sort, which palettes whose
             // keys do not pack into 32 bits go through.
             std::vector<TSortEntry> table = BuildSortTable(palette);

@@ -3,13 +3,13 @@
 // deleting, the size choice and scrolling.
 #include "PaletteWindow.h"
 
-#include "widgets/Widgets.h"
 #include "grab/GrabPage.h"
 #include "palette/LibraryPage.h"
+#include "widgets/Widgets.h"
 
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -20,7 +20,10 @@ namespace {
 
 const QString kDeleteQuestion = QStringLiteral("A deleted color can not be restored!\nDo you want to continue ?");
 
-QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b); }
+QRgb Rgb(int r, int g, int b)
+{
+    return qRgb(r, g, b);
+}
 
 // The scroll box's visible picture, read at view coordinates.
 class ViewPicture {
@@ -41,7 +44,10 @@ private:
     QImage image_;
 };
 
-QString Hex(QRgb c) { return QString::number(c & 0xFFFFFF, 16); }
+QString Hex(QRgb c)
+{
+    return QString::number(c & 0xFFFFFF, 16);
+}
 
 TEST(PaletteView, DrawsOutlinesFillsAndTheSelectedRingToThePixel)
 {
@@ -334,7 +340,8 @@ TEST(PaletteView, DeleteMovesTheSelectionByTheRules)
         form.Pal.SelectedSwatch = c.selected;
         w.dialogs().answers = {c.answer};
         QTest::mouseClick(w.page().b_ppDel, Qt::LeftButton);
-        const QString what = QStringLiteral("%1 swatches, delete %2, answer %3").arg(c.count).arg(c.selected).arg(c.answer);
+        const QString what =
+            QStringLiteral("%1 swatches, delete %2, answer %3").arg(c.count).arg(c.selected).arg(c.answer);
         EXPECT_EQ(w.dialogs().texts(), QStringList{kDeleteQuestion}) << what.toStdString();
         EXPECT_EQ(w.colours(), c.expected) << what.toStdString();
         EXPECT_EQ(form.Pal.SelectedSwatch, c.selectedAfter) << what.toStdString();
@@ -466,7 +473,8 @@ TEST(PaletteView, ViewsSitOnePixelInsideTheirScrollBoxes)
     const View views[] = {
         {"palette", -1, form.palettePage->JvScrollBox1, form.palettePage->Color_myPalette,
          [&] { form.palettePage->Color_myPalettePaint(); }},
-        {"grabbed", 1, form.grabPage->JvScrollBox2, form.grabPage->Color_grabbed, [&] { form.grabPage->Color_grabbedPaint(); }},
+        {"grabbed", 1, form.grabPage->JvScrollBox2, form.grabPage->Color_grabbed,
+         [&] { form.grabPage->Color_grabbedPaint(); }},
         {"library", 3, form.libraryPage->JvScrollBox3, form.libraryPage->libraryPalette,
          [&] { form.libraryPage->libraryPalettePaint(); }},
     };

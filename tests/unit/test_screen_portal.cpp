@@ -44,8 +44,9 @@ public:
                     .arg(dir.path())
                     .toUtf8());
         f.close();
-        daemon.start(exe, {QStringLiteral("--config-file=") + config, QStringLiteral("--print-address"),
-                           QStringLiteral("--nofork"), QStringLiteral("--nopidfile")});
+        daemon.start(exe,
+                     {QStringLiteral("--config-file=") + config, QStringLiteral("--print-address"),
+                      QStringLiteral("--nofork"), QStringLiteral("--nopidfile")});
         if (!daemon.waitForStarted(5000))
             return false;
         QElapsedTimer t;
@@ -226,8 +227,9 @@ TEST(ScreenPortal, NoPortalOnTheBusIsSaidAtOnce)
     const auto a = Wait(portal);
     ASSERT_TRUE(a);
     EXPECT_EQ(a->kind, TPortalAnswer::Kind::NoService);
-    EXPECT_EQ(a->message, "The desktop portal (xdg-desktop-portal) is not running, so Tintwell cannot ask the desktop "
-                          "for the screen.");
+    EXPECT_EQ(a->message,
+              "The desktop portal (xdg-desktop-portal) is not running, so Tintwell cannot ask the desktop "
+              "for the screen.");
 
     TDesktopPortal noBus(QDBusConnection(QStringLiteral("no such connection")));
     const auto b2 = Wait(noBus);

@@ -48,8 +48,12 @@ TEST_F(SettingsStore, DefaultsOfANewComponent)
 
 TEST_F(SettingsStore, TextOfAnyContentRoundTrips)
 {
-    const QStringList values = {"255\t0\t0",          "two\nlines\r\nand CR",   "back\\slash \\n not a break",
-                                "Grüße, ναι, 色",      "",                       "trailing blanks  ",
+    const QStringList values = {"255\t0\t0",
+                                "two\nlines\r\nand CR",
+                                "back\\slash \\n not a break",
+                                "Grüße, ναι, 色",
+                                "",
+                                "trailing blanks  ",
                                 QStringLiteral("\U0001F3A8 outside the basic plane")};
     TmRegistry reg = make();
     for (int i = 0; i < values.size(); ++i)
@@ -192,8 +196,8 @@ TEST_F(SettingsStore, InterruptedWriteKeepsTheOldContent)
     EXPECT_EQ(rawFile(), before);
     EXPECT_EQ(read(), QStringList{"1\t2\t3"});
     // No temporary file is left beside the store.
-    const QStringList files = QDir(QFileInfo(reg.KeyFile()).absolutePath())
-                                  .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList files =
+        QDir(QFileInfo(reg.KeyFile()).absolutePath()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     EXPECT_EQ(files, QStringList{"values"});
 }
 

@@ -29,7 +29,8 @@ TEST(StartArguments, OnlyGrabAndHelpAreKnown)
     EXPECT_EQ(Parse({"--grab"}), TStartMode::Grab);
     EXPECT_EQ(Parse({"--help"}), TStartMode::Help);
     EXPECT_EQ(Parse({"-h"}), TStartMode::Help);
-    for (std::vector<const char*> bad : {std::vector<const char*>{"--grab", "x"}, {"-grab"}, {"--Grab"}, {""}, {"x.dat"}})
+    for (std::vector<const char*> bad :
+         {std::vector<const char*>{"--grab", "x"}, {"-grab"}, {"--Grab"}, {""}, {"x.dat"}})
         EXPECT_EQ(Parse(bad), TStartMode::Usage) << (bad.empty() ? "" : bad[0]);
 }
 
@@ -84,7 +85,6 @@ TEST(SingleInstance, GrabStartAsksTheRunningProgramAndEnds)
     ASSERT_EQ(p.state(), QProcess::NotRunning) << "the second start stayed: two programs";
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     QTRY_COMPARE(grabs, 1);
-
 }
 
 // A client of our own on the session's socket: connects, sends `line` and

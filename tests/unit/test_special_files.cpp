@@ -25,7 +25,8 @@ TEST(RegularFileReading, OnlyRegularFilesAreReadAndNothingBlocks)
     const QString d = dir.path();
     WriteFile(d + "/Plain.dat", "1\t2\t3\r\n");
     WriteFile(d + "/Empty.dat", "");
-    ASSERT_EQ(::symlink(QFile::encodeName(d + "/Plain.dat").constData(), QFile::encodeName(d + "/Link.dat").constData()), 0);
+    ASSERT_EQ(
+        ::symlink(QFile::encodeName(d + "/Plain.dat").constData(), QFile::encodeName(d + "/Link.dat").constData()), 0);
     const int sock = PlantSpecialFiles(d, ".dat");
 
     struct Case {
@@ -38,10 +39,10 @@ TEST(RegularFileReading, OnlyRegularFilesAreReadAndNothingBlocks)
         {"Empty", TRegularFileRead::Ok, ""},
         {"Link", TRegularFileRead::Ok, "1\t2\t3\r\n"}, // a link to a regular file is read
         {"Zero", TRegularFileRead::NotRegular, {}},
-        {"Fifo", TRegularFileRead::NotRegular, {}},    // no writer: would block for good
+        {"Fifo", TRegularFileRead::NotRegular, {}}, // no writer: would block for good
         {"FifoLink", TRegularFileRead::NotRegular, {}},
         {"Folder", TRegularFileRead::NotRegular, {}},
-        {"Socket", TRegularFileRead::NotRegular, {}},  // cannot even be opened
+        {"Socket", TRegularFileRead::NotRegular, {}}, // cannot even be opened
         {"Dangling", TRegularFileRead::OpenFailed, {}},
         {"Missing", TRegularFileRead::OpenFailed, {}},
     };
@@ -99,19 +100,26 @@ TEST(FolderListing, NamesAndTheFilesTheyStandFor)
         const char* listed; // "" for not listed
     };
     const Case cases[] = {
-        {"Pastel.CBL", ".cbl", "Pastel"}, {"Pastel.cbl", ".cbl", "Pastel"}, {"x.Dat", ".dat", "x"},
-        {".Secret.cbl", ".cbl", ""},      {".cbl", ".cbl", ""},            {"Pastel.cbl.bak", ".cbl", ""},
-        {"Pastel.dat", ".cbl", ""},       {"cbl", ".cbl", ""},             {"a.b.dat", ".dat", "a.b"},
+        {"Pastel.CBL", ".cbl", "Pastel"},
+        {"Pastel.cbl", ".cbl", "Pastel"},
+        {"x.Dat", ".dat", "x"},
+        {".Secret.cbl", ".cbl", ""},
+        {".cbl", ".cbl", ""},
+        {"Pastel.cbl.bak", ".cbl", ""},
+        {"Pastel.dat", ".cbl", ""},
+        {"cbl", ".cbl", ""},
+        {"a.b.dat", ".dat", "a.b"},
         {"Bad\xff.dat", ".dat", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(SwatchFile::ListedName(QByteArray(c.file), QString::fromLatin1(c.suffix)), QString::fromUtf8(c.listed))
+        EXPECT_EQ(SwatchFile::ListedName(QByteArray(c.file), QString::fromLatin1(c.suffix)),
+                  QString::fromUtf8(c.listed))
             << c.file;
 
     const QList<QByteArray> files{"A.DAT", "A.dat", "B.Dat", "B.DAT", "c.dat"};
     EXPECT_EQ(SwatchFile::ListNames(files, ".dat"), QStringList({"A", "B", "c"}));
-    EXPECT_EQ(SwatchFile::FileForName(files, "A", ".dat"), "A.dat");  // the exact spelling first
-    EXPECT_EQ(SwatchFile::FileForName(files, "B", ".dat"), "B.DAT");  // then always the same one
+    EXPECT_EQ(SwatchFile::FileForName(files, "A", ".dat"), "A.dat"); // the exact spelling first
+    EXPECT_EQ(SwatchFile::FileForName(files, "B", ".dat"), "B.DAT"); // then always the same one
     EXPECT_EQ(SwatchFile::FileForName(files, "New", ".dat"), "New.dat");
 }
 
@@ -141,13 +149,18 @@ TEST(PaletteText, AByteOrderMarkIsSkipped)
 {
     std::vector<TSwatch> out;
     QString error;
-    ASSERT_TRUE(SwatchFile::Parse("\xEF\xBB\xBF" "1\t2\t3\r\n4\t5\t6", out, error)) << error.toStdString();
+    ASSERT_TRUE(SwatchFile::Parse("\xEF\xBB\xBF"
+                                  "1\t2\t3\r\n4\t5\t6",
+                                  out, error))
+        << error.toStdString();
     ASSERT_EQ(out.size(), 2u);
     EXPECT_EQ(out[0].Red, 1);
     ASSERT_TRUE(SwatchFile::Parse("\xEF\xBB\xBF", out, error));
     EXPECT_TRUE(out.empty());
     // Only at the very start: anywhere else it is text the format has not.
-    EXPECT_FALSE(SwatchFile::Parse("1\t2\t3\r\n\xEF\xBB\xBF" "4\t5\t6", out, error));
+    EXPECT_FALSE(SwatchFile::Parse("1\t2\t3\r\n\xEF\xBB\xBF"
+                                   "4\t5\t6",
+                                   out, error));
     EXPECT_TRUE(error.contains("(line 2)")) << error.toStdString();
 }
 

@@ -1,11 +1,11 @@
 // Files that are not what their names promise, met by the main window: a
 // device or a pipe as the last palette or the settings store, libraries
 // beside special files, and text from files that looks like markup.
-#include "widgets/Widgets.h"
 #include "palette/LibraryPage.h"
 #include "palette/PaletteFiles.h"
 #include "support/FormFixture.h"
 #include "support/SpecialFiles.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QComboBox>

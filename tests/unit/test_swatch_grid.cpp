@@ -56,9 +56,9 @@ TEST(SwatchGrid, ColumnsHeightAndPlacesForEveryView)
         int columns;
         int lastLeft; // of the last cell of the first row
     } const expected[] = {
-        {"palette large", 7, 241},  {"palette medium", 9, 241}, {"palette small", 14, 261},
-        {"library large", 6, 201},  {"library medium", 8, 211}, {"library small", 12, 221},
-        {"grabbed list", 7, 181},   {"zoom list", 2, 31},       {"narrower than a cell", 1, 1},
+        {"palette large", 7, 241}, {"palette medium", 9, 241}, {"palette small", 14, 261},
+        {"library large", 6, 201}, {"library medium", 8, 211}, {"library small", 12, 221},
+        {"grabbed list", 7, 181},  {"zoom list", 2, 31},       {"narrower than a cell", 1, 1},
     };
     for (std::size_t v = 0; v < std::size(kViews); ++v) {
         const TSwatchGrid& g = kViews[v].grid;
@@ -77,7 +77,8 @@ TEST(SwatchGrid, ColumnsHeightAndPlacesForEveryView)
 
         const std::vector<TSwatch> cells = Cells(std::size_t(2 * n + 1), g);
         EXPECT_EQ(QPoint(cells[0].Left, cells[0].Top), QPoint(1, 0));
-        EXPECT_EQ(QPoint(cells[std::size_t(n - 1)].Left, cells[std::size_t(n - 1)].Top), QPoint(expected[v].lastLeft, 0));
+        EXPECT_EQ(QPoint(cells[std::size_t(n - 1)].Left, cells[std::size_t(n - 1)].Top),
+                  QPoint(expected[v].lastLeft, 0));
         EXPECT_EQ(QPoint(cells[std::size_t(n)].Left, cells[std::size_t(n)].Top), QPoint(1, h));
         EXPECT_EQ(QPoint(cells[std::size_t(2 * n)].Left, cells[std::size_t(2 * n)].Top), QPoint(1, 2 * h));
         for (std::size_t i = 0; i < cells.size(); ++i)

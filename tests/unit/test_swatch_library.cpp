@@ -1,9 +1,9 @@
 // The "Swatch Library" page on the main window.
-#include "widgets/Widgets.h"
 #include "palette/LibraryPage.h"
 #include "palette/SwatchLibrary.h"
 #include "support/FormFixture.h"
 #include "support/LibraryFiles.h"
+#include "widgets/Widgets.h"
 
 #include <QComboBox>
 #include <QRadioButton>

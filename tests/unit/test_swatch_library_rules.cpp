@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <set>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -40,11 +40,9 @@ TEST(SwatchLibraryRules, LayoutAndViewHeightFollowTheCellSize)
         int perRow;
         int height;
     } heights[] = {
-        {TSwatchSize::Medium, 20, 8, 90},  // rows of 8, 8 and 4
-        {TSwatchSize::Medium, 16, 8, 90},  // two full rows and an empty one
-        {TSwatchSize::Medium, 0, 8, 30},
-        {TSwatchSize::Large, 6, 6, 80},
-        {TSwatchSize::Small, 11, 12, 20},
+        {TSwatchSize::Medium, 20, 8, 90}, // rows of 8, 8 and 4
+        {TSwatchSize::Medium, 16, 8, 90}, // two full rows and an empty one
+        {TSwatchSize::Medium, 0, 8, 30},  {TSwatchSize::Large, 6, 6, 80}, {TSwatchSize::Small, 11, 12, 20},
     };
     for (const auto& h : heights) {
         const int cell = ApplyLibrarySwatchSize(h.size);
@@ -64,7 +62,8 @@ TEST(SwatchLibraryRules, LayoutAndViewHeightFollowTheCellSize)
     for (const auto& p : places) {
         std::vector<TSwatch> rows = Rows(20);
         LayoutLibrary(rows, ApplyLibrarySwatchSize(p.size));
-        EXPECT_EQ(QPoint(rows[std::size_t(p.index)].Left, rows[std::size_t(p.index)].Top), p.at) << "swatch " << p.index;
+        EXPECT_EQ(QPoint(rows[std::size_t(p.index)].Left, rows[std::size_t(p.index)].Top), p.at)
+            << "swatch " << p.index;
     }
 }
 
@@ -76,17 +75,15 @@ TEST(SwatchLibraryRules, HitTestIsStrictOnTheTopLeftBorderAndTakesTheLastHit)
         QPoint p;
         int hit;
     } cases[] = {
-        {{1, 10}, -1},  // left border line
-        {{10, 0}, -1},  // top border line
-        {{2, 1}, 0},    // first pixel inside
-        {{29, 10}, 0},  // right border column
-        {{10, 28}, 0},  // bottom border row
+        {{1, 10}, -1}, // left border line
+        {{10, 0}, -1}, // top border line
+        {{2, 1}, 0}, // first pixel inside
+        {{29, 10}, 0}, // right border column
+        {{10, 28}, 0}, // bottom border row
         {{30, 10}, -1}, // gap to the next cell
         {{31, 10}, -1}, // next cell's left border
-        {{32, 10}, 1},
-        {{10, 29}, -1}, // gap to the next row
-        {{10, 31}, 8},
-        {{250, 10}, -1},
+        {{32, 10}, 1},  {{10, 29}, -1}, // gap to the next row
+        {{10, 31}, 8},  {{250, 10}, -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(HitSwatch(rows, 30, c.p), c.hit) << c.p.x() << "," << c.p.y();
@@ -121,17 +118,17 @@ TEST(SwatchLibraryRules, LoadReportsVanishedAndMalformedFilesAndKeepsWhatWasLoad
 struct Shipped {
     const char* name;
     int count;
-    int index;       // a colour to spot-check
+    int index; // a colour to spot-check
     TRgbColor color;
 };
 
 const Shipped kShipped[] = {
-    {"CSS Named Colors", 148, 0, {240, 248, 255}},   // aliceblue
-    {"Flat UI", 20, 0, {26, 188, 156}},              // turquoise
+    {"CSS Named Colors", 148, 0, {240, 248, 255}}, // aliceblue
+    {"Flat UI", 20, 0, {26, 188, 156}}, // turquoise
     {"Grey Ramp", 16, 15, {255, 255, 255}},
-    {"Material Design", 256, 5, {244, 67, 54}},      // red 500
-    {"Solarized", 16, 0, {0, 43, 54}},               // base03
-    {"Tango", 27, 26, {46, 52, 54}},                 // aluminium 6
+    {"Material Design", 256, 5, {244, 67, 54}}, // red 500
+    {"Solarized", 16, 0, {0, 43, 54}}, // base03
+    {"Tango", 27, 26, {46, 52, 54}}, // aluminium 6
     {"Web Safe Colors", 216, 215, {255, 255, 255}},
 };
 
@@ -174,16 +171,18 @@ TEST(ShippedLibraries, NamedColoursFollowTheirAlphabeticalTable)
     std::vector<TSwatch> rows;
     ASSERT_TRUE(LoadSwatchLibrary(ShippedFolder(), "CSS Named Colors", rows));
     ASSERT_EQ(rows.size(), 148u);
-    auto at = [&](int i) { return TRgbColor{rows[std::size_t(i)].Red, rows[std::size_t(i)].Green, rows[std::size_t(i)].Blue}; };
-    EXPECT_EQ(at(2), (TRgbColor{0, 255, 255}));       // aqua
-    EXPECT_EQ(at(24), (TRgbColor{169, 169, 169}));    // darkgray
-    EXPECT_EQ(at(25), (TRgbColor{0, 100, 0}));        // darkgreen
-    EXPECT_EQ(at(26), (TRgbColor{169, 169, 169}));    // darkgrey
-    EXPECT_EQ(at(53), (TRgbColor{128, 128, 128}));    // gray
-    EXPECT_EQ(at(54), (TRgbColor{0, 128, 0}));        // green
-    EXPECT_EQ(at(56), (TRgbColor{128, 128, 128}));    // grey
-    EXPECT_EQ(at(119), (TRgbColor{102, 51, 153}));    // rebeccapurple
-    EXPECT_EQ(at(147), (TRgbColor{154, 205, 50}));    // yellowgreen
+    auto at = [&](int i) {
+        return TRgbColor{rows[std::size_t(i)].Red, rows[std::size_t(i)].Green, rows[std::size_t(i)].Blue};
+    };
+    EXPECT_EQ(at(2), (TRgbColor{0, 255, 255})); // aqua
+    EXPECT_EQ(at(24), (TRgbColor{169, 169, 169})); // darkgray
+    EXPECT_EQ(at(25), (TRgbColor{0, 100, 0})); // darkgreen
+    EXPECT_EQ(at(26), (TRgbColor{169, 169, 169})); // darkgrey
+    EXPECT_EQ(at(53), (TRgbColor{128, 128, 128})); // gray
+    EXPECT_EQ(at(54), (TRgbColor{0, 128, 0})); // green
+    EXPECT_EQ(at(56), (TRgbColor{128, 128, 128})); // grey
+    EXPECT_EQ(at(119), (TRgbColor{102, 51, 153})); // rebeccapurple
+    EXPECT_EQ(at(147), (TRgbColor{154, 205, 50})); // yellowgreen
 }
 
 TEST(ShippedLibraries, WebSafeHoldsEveryMultipleOf51Once)

@@ -4,10 +4,10 @@
 #include "app/TForm1.h"
 #include "color/ColorArea.h"
 #include "support/FormFixture.h"
-#include "testboard/Shape.h"
-#include "testboard/FontNameBox.h"
 #include "testboard/DrawPage.h"
+#include "testboard/FontNameBox.h"
 #include "testboard/LinePage.h"
+#include "testboard/Shape.h"
 #include "testboard/ShapePage.h"
 #include "testboard/TestBoard.h"
 #include "testboard/TextPage.h"
@@ -35,9 +35,15 @@ const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kGrey = qRgb(128, 128, 128);
 const QRgb kFrame = qRgb(70, 70, 70);
 
-QRgb Rgb(const TRgbColor& c) { return qRgb(c.Red, c.Green, c.Blue); }
+QRgb Rgb(const TRgbColor& c)
+{
+    return qRgb(c.Red, c.Green, c.Blue);
+}
 
-QImage Pixels(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Pixels(QWidget* w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 // The colour as the inputs set it: the new value, then the board's refresh.
 void ChangeColour(TForm1& form, int r, int g, int b)
@@ -61,7 +67,10 @@ void Drag(QWidget* w, const QList<QPoint>& path)
     Mouse(w, QEvent::MouseButtonRelease, path.last(), Qt::LeftButton, Qt::NoButton);
 }
 
-void Click(QWidget* w, QPoint at) { Drag(w, {at}); }
+void Click(QWidget* w, QPoint at)
+{
+    Drag(w, {at});
+}
 
 struct Board {
     TFormFixture f;
@@ -183,7 +192,10 @@ TEST(TestBoardShapes, BorderAddsAndRemovesTheGreyOutlineOfAllTwelve)
 // ------------------------------------------------------------------ patterns
 
 // The pattern shape as it shows on its white panel.
-QImage PatternPixels(TTestBoard& tb) { return Pixels(tb.linePage->linePanel).copy(tb.linePage->testLn->geometry()); }
+QImage PatternPixels(TTestBoard& tb)
+{
+    return Pixels(tb.linePage->linePanel).copy(tb.linePage->testLn->geometry());
+}
 
 TEST(TestBoardPatterns, HatchStylesDrawLinesOfTheColourWithWhiteBetween)
 {
@@ -195,12 +207,9 @@ TEST(TestBoardPatterns, HatchStylesDrawLinesOfTheColourWithWhiteBetween)
         QList<QPoint> directions;
     };
     const Row rows[] = {
-        {0, "Cross", {{1, 0}, {0, 1}}},
-        {1, "Diagonal and Cross", {{1, 1}, {1, -1}}},
-        {2, "Diagonal(Right)", {{1, -1}}},
-        {3, "Diagonal(Left)", {{1, 1}}},
-        {4, "Horizontal", {{1, 0}}},
-        {5, "Vertical", {{0, 1}}},
+        {0, "Cross", {{1, 0}, {0, 1}}},    {1, "Diagonal and Cross", {{1, 1}, {1, -1}}},
+        {2, "Diagonal(Right)", {{1, -1}}}, {3, "Diagonal(Left)", {{1, 1}}},
+        {4, "Horizontal", {{1, 0}}},       {5, "Vertical", {{0, 1}}},
     };
     Board b;
     b.tb.testB_lnClick();
@@ -360,7 +369,7 @@ TEST(TestBoardDrawing, PenSizeSetsLineWidthAndStampOutline)
 {
     struct Row {
         int size;
-        int line;  // pen line width
+        int line; // pen line width
         int stamp; // extent of a square stamp: the 10-pixel box and its outline
     };
     for (const Row& row : {Row{0, 1, 14}, Row{10, 11, 34}}) {

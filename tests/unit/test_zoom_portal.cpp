@@ -5,9 +5,9 @@
 #include "ZoomFixture.h"
 #include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"
+#include "grab/Magnifier.h"
 #include "grab/StillScreen.h"
 #include "grab/WindowKeys.h"
-#include "grab/Magnifier.h"
 #include "widgets/Widgets.h"
 
 #include <QApplication>
@@ -157,7 +157,8 @@ TEST(ZoomPortal, StillPictureIsShownFullScreenAndMagnifiedLikeTheScreen)
     EXPECT_TRUE(windows.front()->windowState() & Qt::WindowFullScreen);
 
     const QSize desktop = TPortalZoom::DesktopSize();
-    for (QPoint pointer : {QPoint(desktop.width() - 200, 30), QPoint(3, 4), QPoint(desktop.width() - 1, desktop.height() - 1)}) {
+    for (QPoint pointer :
+         {QPoint(desktop.width() - 200, 30), QPoint(3, 4), QPoint(desktop.width() - 1, desktop.height() - 1)}) {
         SCOPED_TRACE(pointer.x());
         z.tickAt(pointer);
         const TMagnifierStep step = MagnifierStep(5, w.Image1->size(), pointer, z.still.size());
@@ -214,7 +215,8 @@ TEST(ZoomPortal, RefusedScreenshotsGiveSinglePicksWithTheDesktopsPicker)
         EXPECT_TRUE(z.f.fake.dialogs.shown.empty()) << "said in the status, not in a box";
         z.tickAt(z.outside());
         EXPECT_EQ(w.StatusText(0), "Pick colors");
-        EXPECT_EQ(w.StatusText(1), QString(refusal) + " Press Ctrl+G or \"Pick a color\" to use the desktop's own picker.");
+        EXPECT_EQ(w.StatusText(1),
+                  QString(refusal) + " Press Ctrl+G or \"Pick a color\" to use the desktop's own picker.");
         EXPECT_EQ(w.StillButton->text(), "Pick a color");
         EXPECT_FALSE(w.StillNote->isHidden());
         EXPECT_EQ(w.StillNote->text(), w.StatusText(1)) << "written out where it can be read";
@@ -388,7 +390,7 @@ TEST(WindowKeys, HeldCombinationsAreCaughtOnTheirWayToAnyWindow)
     edit.show();
     QTest::keyClick(&edit, Qt::Key_G, Qt::ControlModifier);
     QTest::keyClick(&edit, Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier); // not held
-    QTest::keyClick(&edit, Qt::Key_H, Qt::ControlModifier);                    // not held
+    QTest::keyClick(&edit, Qt::Key_H, Qt::ControlModifier); // not held
     QTest::keyClick(&edit, Qt::Key_G, Qt::ControlModifier, -1);
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_G, Qt::ControlModifier, QString(), true);
     QApplication::sendEvent(&edit, &repeat);

@@ -2,11 +2,11 @@
 // magnifier's arithmetic, freezing and grabbing by hot key and by click, the
 // hot-key fields and what closing hands over.
 #include "ZoomFixture.h"
-#include "widgets/Widgets.h"
 #include "grab/GrabPage.h"
 #include "grab/HotKeyEdit.h"
 #include "grab/Magnifier.h"
 #include "help/HelpMenu.h"
+#include "widgets/Widgets.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -81,16 +81,44 @@ struct TOpeningCase {
 TEST(ZoomOpening, KeysThatAreNoHotKeyOrNotFreeAreReportedAndCleared)
 {
     const TOpeningCase cases[] = {
-        {"zoom text is no hot key", "Foo+Z", "Ctrl+G", false, 0, 16455, 0, 16455,
+        {"zoom text is no hot key",
+         "Foo+Z",
+         "Ctrl+G",
+         false,
+         0,
+         16455,
+         0,
+         16455,
          {{TMsgIcon::Confirm, "You need to start zooming"}, {TMsgIcon::Information, kNotAvailable}}},
-        {"both empty after parsing", "Ctrl", "Shift+", false, 0, 0, 0, 0,
+        {"both empty after parsing",
+         "Ctrl",
+         "Shift+",
+         false,
+         0,
+         0,
+         0,
+         0,
          {{TMsgIcon::Confirm, "You need to start zooming"},
           {TMsgIcon::Confirm, "You need to set one HotKey to grab color on the screen."},
           {TMsgIcon::Information, kNotAvailable},
           {TMsgIcon::Information, kNotAvailable}}},
-        {"grab key held by another program", "Ctrl+Z", "Ctrl+G", true, 16474, 0, 16474, 0,
+        {"grab key held by another program",
+         "Ctrl+Z",
+         "Ctrl+G",
+         true,
+         16474,
+         0,
+         16474,
+         0,
          {{TMsgIcon::Information, "Ctrl+G" + kNotAvailable}}},
-        {"the same key twice: the zoom key wins", "Ctrl+G", "Ctrl+G", false, 16455, 0, 16455, 0,
+        {"the same key twice: the zoom key wins",
+         "Ctrl+G",
+         "Ctrl+G",
+         false,
+         16455,
+         0,
+         16455,
+         0,
          {{TMsgIcon::Information, "Ctrl+G" + kNotAvailable}}},
         {"Win does not fit the field", "Win+Z", "Alt+F2", false, 0x5A, 0x8071, 0x5A, 0x8071, {}},
     };
@@ -128,9 +156,9 @@ struct TTickCase {
     const char* name;
     int slider;
     QPoint pointer;
-    QRect source;     // screen rectangle shown
-    QPoint sampleAt;  // screen pixel that becomes the sampled colour
-    QPoint cross;     // crosshair centre in the picture
+    QRect source; // screen rectangle shown
+    QPoint sampleAt; // screen pixel that becomes the sampled colour
+    QPoint cross; // crosshair centre in the picture
 };
 
 // Opening size 293 x 281 on a 1600 x 1200 screen.
@@ -166,7 +194,8 @@ TEST(Magnifier, TickEnlargesTheSourceSamplesAndShowsTheColour)
         const int sw = c.source.width();
         for (int x : {146, 147, 200}) {
             const int column = x * sw / 293;
-            EXPECT_EQ(pic.pixel(x, 3), ScreenPixel(c.source.left() + column, c.source.top() + 3 * c.source.height() / 281))
+            EXPECT_EQ(pic.pixel(x, 3),
+                      ScreenPixel(c.source.left() + column, c.source.top() + 3 * c.source.height() / 281))
                 << "x " << x;
         }
         EXPECT_EQ(z.form->Grab.SampledColor, ScreenColor(c.sampleAt.x(), c.sampleAt.y()));
@@ -200,8 +229,8 @@ TEST(Magnifier, CrosshairIsDrawnAfterSamplingWithItsEndPointsLeftOut)
     // Centre (144, 144); arms 293 div 4 = 73 across and 281 div 4 = 70 down.
     for (QPoint p : {QPoint(144, 144), QPoint(71, 144), QPoint(216, 144), QPoint(144, 74), QPoint(144, 213)})
         EXPECT_TRUE(IsBlack(pic, p.x(), p.y())) << p.x() << "," << p.y();
-    for (QPoint p : {QPoint(70, 144), QPoint(217, 144), QPoint(144, 73), QPoint(144, 214), QPoint(145, 145),
-                     QPoint(143, 143)})
+    for (QPoint p :
+         {QPoint(70, 144), QPoint(217, 144), QPoint(144, 73), QPoint(144, 214), QPoint(145, 145), QPoint(143, 143)})
         EXPECT_FALSE(IsBlack(pic, p.x(), p.y())) << p.x() << "," << p.y();
     EXPECT_EQ(z.form->Grab.SampledColor, ScreenColor(999, 700));
 
@@ -265,14 +294,20 @@ TEST(Magnifier, TickAtRestRepaintsNothingAndAnyChangeRepaints)
     };
     const TCase cases[] = {
         {"nothing changed", [](TZoomFixture&, Tgrab_color&) {}, false},
-        {"pointer one pixel right", [](TZoomFixture& z, Tgrab_color&) { z.f.fake.screen.pointer += QPoint(1, 0); }, true},
+        {"pointer one pixel right", [](TZoomFixture& z, Tgrab_color&) { z.f.fake.screen.pointer += QPoint(1, 0); },
+         true},
         {"a screen pixel changed",
          [](TZoomFixture& z, Tgrab_color&) { z.f.fake.screen.picture.setPixel(1005, 702, qRgb(1, 2, 3)); }, true},
         {"a screen pixel changed far away",
          [](TZoomFixture& z, Tgrab_color&) { z.f.fake.screen.picture.setPixel(10, 10, qRgb(1, 2, 3)); }, false},
         {"zoom factor", [](TZoomFixture&, Tgrab_color& w) { w.Slider->setValue(3); }, true},
         {"crosshair off", [](TZoomFixture&, Tgrab_color& w) { w.cbSrediste->setChecked(false); }, true},
-        {"window resized", [](TZoomFixture&, Tgrab_color& w) { w.resize(500, 400); w.FormResize(); }, true},
+        {"window resized",
+         [](TZoomFixture&, Tgrab_color& w) {
+             w.resize(500, 400);
+             w.FormResize();
+         },
+         true},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -465,10 +500,8 @@ TEST(ZoomFields, TypedKeyGetsCtrlUnlessItHasCtrlOrAlt)
         Qt::KeyboardModifiers mods;
         std::uint16_t value;
     } cases[] = {
-        {Qt::Key_Q, Qt::NoModifier, 0x4051},
-        {Qt::Key_W, Qt::ShiftModifier, 0x6057},
-        {Qt::Key_F5, Qt::AltModifier, 0x8074},
-        {Qt::Key_P, Qt::ControlModifier | Qt::AltModifier, 0xC050},
+        {Qt::Key_Q, Qt::NoModifier, 0x4051},        {Qt::Key_W, Qt::ShiftModifier, 0x6057},
+        {Qt::Key_F5, Qt::AltModifier, 0x8074},      {Qt::Key_P, Qt::ControlModifier | Qt::AltModifier, 0xC050},
         {Qt::Key_Plus, Qt::KeypadModifier, 0x406B},
     };
     for (const auto& c : cases) {
@@ -548,8 +581,9 @@ TEST(ZoomFields, QuestionMarksShowTheirTips)
     TZoomFixture z;
     Tgrab_color& w = z.openZoom();
     QTest::mouseClick(w.Image3, Qt::LeftButton);
-    EXPECT_EQ(z.form->helpMenu->TipText,
-              "Set hotkey of Zooming to start the zooming activity and pause to capture the zooming area on the screen.");
+    EXPECT_EQ(
+        z.form->helpMenu->TipText,
+        "Set hotkey of Zooming to start the zooming activity and pause to capture the zooming area on the screen.");
     QTest::mouseClick(w.Image4, Qt::LeftButton);
     EXPECT_EQ(z.form->helpMenu->TipText,
               "Set hotkey of Grab color to select the color you want on the screen after the zooming starts.");
@@ -574,9 +608,11 @@ TEST(ZoomClosing, ColoursFollowTheExistingOnesAndTheKeysAreStored)
     ASSERT_EQ(form.Grab.GrabbedColors.size(), 5u);
     const QPoint cells[] = {{1, 0}, {31, 0}, {61, 0}, {91, 0}, {121, 0}};
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(QPoint(form.Grab.GrabbedColors[size_t(i)].Left, form.Grab.GrabbedColors[size_t(i)].Top), cells[i]) << i;
-    EXPECT_EQ(TRgbColor({form.Grab.GrabbedColors[3].Red, form.Grab.GrabbedColors[3].Green, form.Grab.GrabbedColors[3].Blue}),
-              ScreenColor(199, 100));
+        EXPECT_EQ(QPoint(form.Grab.GrabbedColors[size_t(i)].Left, form.Grab.GrabbedColors[size_t(i)].Top), cells[i])
+            << i;
+    EXPECT_EQ(
+        TRgbColor({form.Grab.GrabbedColors[3].Red, form.Grab.GrabbedColors[3].Green, form.Grab.GrabbedColors[3].Blue}),
+        ScreenColor(199, 100));
     EXPECT_FALSE(form.isHidden());
     const QStringList stored = z.f.storedValues();
     ASSERT_EQ(stored.size(), 7);

@@ -95,4 +95,3 @@ private:
     xcb_window_t root_ = 0;
     xcb_window_t win_ = 0;
 };
-

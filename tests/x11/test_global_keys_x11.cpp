@@ -1,8 +1,8 @@
 // Hot keys on a real X server: presses typed through XTEST while another
 // client has the focus, combinations held by another client, the lock keys,
 // and what the program holds itself.
-#include "grab/HotKeyManager.h"
 #include "OtherClient.h"
+#include "grab/HotKeyManager.h"
 #include "platform/GlobalKeys.h"
 
 #include <QCoreApplication>
@@ -41,8 +41,7 @@ protected:
     static void type(const QString& keys) { ASSERT_EQ(QProcess::execute("xdotool", {"key", keys}), 0); }
 
     // Runs the event loop until `done` or two seconds have passed.
-    template <class F>
-    static bool waitFor(F done)
+    template <class F> static bool waitFor(F done)
     {
         QElapsedTimer t;
         t.start();

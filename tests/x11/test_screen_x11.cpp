@@ -29,11 +29,11 @@ TEST_F(X11Screen, GrabReadsThePixelsOfTheRectangle)
     IScreen& screen = *Services().screen;
     const QImage shot = screen.grab(QRect(45, 55, 60, 40));
     ASSERT_EQ(shot.size(), QSize(60, 40));
-    EXPECT_EQ(shot.pixel(5, 5), qRgb(0x33, 0x66, 0xCC));     // (50, 60)
-    EXPECT_EQ(shot.pixel(44, 34), qRgb(0x33, 0x66, 0xCC));   // (89, 89)
-    EXPECT_EQ(shot.pixel(45, 5), qRgb(0xFF, 0xCC, 0x00));    // (90, 60)
-    EXPECT_NE(shot.pixel(4, 5), qRgb(0x33, 0x66, 0xCC));     // (49, 60)
-    EXPECT_NE(shot.pixel(5, 4), qRgb(0x33, 0x66, 0xCC));     // (50, 59)
+    EXPECT_EQ(shot.pixel(5, 5), qRgb(0x33, 0x66, 0xCC)); // (50, 60)
+    EXPECT_EQ(shot.pixel(44, 34), qRgb(0x33, 0x66, 0xCC)); // (89, 89)
+    EXPECT_EQ(shot.pixel(45, 5), qRgb(0xFF, 0xCC, 0x00)); // (90, 60)
+    EXPECT_NE(shot.pixel(4, 5), qRgb(0x33, 0x66, 0xCC)); // (49, 60)
+    EXPECT_NE(shot.pixel(5, 4), qRgb(0x33, 0x66, 0xCC)); // (50, 59)
 }
 
 TEST_F(X11Screen, PartsOffTheScreenAreBlack)
