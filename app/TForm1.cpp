@@ -119,64 +119,83 @@ void TForm1::buildFrame()
 
     colorArea = new TColorArea(Color,
                                TColorArea::THooks{
-                                   [this] { test_pageControlChange(); },
-                                   [this] { Grab.GrabbedSelection = -1; },
-                                   [this] { Library.LibrarySelectedSwatch = -1; },
-                                   [this] { b_ppAddClick(); },
+                                   .colorEdited = [this] { test_pageControlChange(); },
+                                   .deselectGrabbed = [this] { Grab.GrabbedSelection = -1; },
+                                   .deselectLibrary = [this] { Library.LibrarySelectedSwatch = -1; },
+                                   .addToPalette = [this] { b_ppAddClick(); },
                                },
                                *this, leftColumn, pageColorModel);
-    palettePage = new TPalettePage(
-        this, Pal,
-        TPalettePage::THooks{[this] { return Color.NewColor; },
-                             [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); },
-                             [this](const TRgbColor& c) {
-                                 Color.LastAddedColor = c;
-                                 result_oldColorPaint();
-                             },
-                             [this] {
-                                 Grab.GrabbedSelection = -1;
-                                 Library.LibrarySelectedSwatch = -1;
-                                 // Their views show the cleared selections at their next paint.
-                                 AdvPageControl1->update();
-                             },
-                             [this] { test_pageControlChange(); }, [this] { Color.PointerPicking = false; },
-                             [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
-                             [this](const QString& text) { SetStatus0(text); }, [this] { return PageCaption(); },
-                             [this] { return pp_pageControl->currentIndex() == 0; }, [this] { list_ppDblClick(); }},
-        pp_pageName);
-    paletteFiles = new TPaletteFiles(
-        this, Pal,
-        TPaletteFiles::THooks{
-            [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
-            [this] { return PageCaption(); }, [this](const QString& caption) { SetPageCaption(caption); },
-            [this] { RepaintPaletteView(); }, [this] { ApplySwatchSize(); },
-            [this](bool enabled) { palettePage->EnableEditButtons(enabled); },
-            [this](const QString& name) {
-                Settings.mRegistry1.AddValue(SettingName(posLastColor), ColorSettingText(Color.NewColor));
-                Settings.mRegistry1.AddValue(SettingName(posLastFileName), name);
-                Settings.mRegistry1.WriteValues();
-            }},
-        pp_pageControl, pp_pageFile, pp_pageName);
-    paletteTools = new TPaletteTools(
-        this, Pal, Pal.ExportFolder,
-        TPaletteTools::THooks{[this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); },
-                              [this] { return PageCaption(); }, [this] { RepaintPaletteView(); },
-                              [this] { ApplySwatchSize(); },
-                              [this](const QString& folder) {
-                                  Settings.mRegistry1.AddValue(SettingName(posExportFolder), folder);
-                                  return Settings.mRegistry1.WriteValues()
-                                      || Settings.mRegistry1.LastWriteFailure != TmRegistry::TWriteFailure::NotStored;
-                              }},
-        pp_pageName);
+    const auto status = [this](const QString& panel0, const QString& panel1) { SetStatus(panel0, panel1); };
+    const auto pageCaption = [this] { return PageCaption(); };
+    palettePage =
+        new TPalettePage(this, Pal,
+                         TPalettePage::THooks{
+                             .currentColor = [this] { return Color.NewColor; },
+                             .setColor = [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); },
+                             .colorAdded =
+                                 [this](const TRgbColor& c) {
+                                     Color.LastAddedColor = c;
+                                     result_oldColorPaint();
+                                 },
+                             .clearOtherSelections =
+                                 [this] {
+                                     Grab.GrabbedSelection = -1;
+                                     Library.LibrarySelectedSwatch = -1;
+                                     // Their views show the cleared selections at their next paint.
+                                     AdvPageControl1->update();
+                                 },
+                             .refreshTestBoard = [this] { test_pageControlChange(); },
+                             .pointerReleased = [this] { Color.PointerPicking = false; },
+                             .status = status,
+                             .status0 = [this](const QString& text) { SetStatus0(text); },
+                             .pageCaption = pageCaption,
+                             .listInFront = [this] { return pp_pageControl->currentIndex() == 0; },
+                             .openSelected = [this] { list_ppDblClick(); },
+                         },
+                         pp_pageName);
+    paletteFiles = new TPaletteFiles(this, Pal,
+                                     TPaletteFiles::THooks{
+                                         .status = status,
+                                         .pageCaption = pageCaption,
+                                         .setPageCaption = [this](const QString& caption) { SetPageCaption(caption); },
+                                         .repaintView = [this] { RepaintPaletteView(); },
+                                         .applySwatchSize = [this] { ApplySwatchSize(); },
+                                         .enableEditButtons = [this](bool on) { palettePage->EnableEditButtons(on); },
+                                         .storeLastValues =
+                                             [this](const QString& name) {
+                                                 Settings.mRegistry1.AddValue(SettingName(posLastColor),
+                                                                              ColorSettingText(Color.NewColor));
+                                                 Settings.mRegistry1.AddValue(SettingName(posLastFileName), name);
+                                                 Settings.mRegistry1.WriteValues();
+                                             },
+                                     },
+                                     pp_pageControl, pp_pageFile, pp_pageName);
+    paletteTools = new TPaletteTools(this, Pal, Pal.ExportFolder,
+                                     TPaletteTools::THooks{
+                                         .status = status,
+                                         .pageCaption = pageCaption,
+                                         .repaintView = [this] { RepaintPaletteView(); },
+                                         .applySwatchSize = [this] { ApplySwatchSize(); },
+                                         .storeExportFolder =
+                                             [this](const QString& folder) {
+                                                 Settings.mRegistry1.AddValue(SettingName(posExportFolder), folder);
+                                                 return Settings.mRegistry1.WriteValues()
+                                                     || Settings.mRegistry1.LastWriteFailure
+                                                     != TmRegistry::TWriteFailure::NotStored;
+                                             },
+                                     },
+                                     pp_pageName);
     helpMenu = new THelpMenu(THelpMenu::THooks{[this] { return Settings.Paths.programDir; }}, *this, lowerArea);
-    colorCopy = new TColorCopy(
-        this,
-        TColorCopy::THooks{[this](const QString& text) { SetStatus0(text); },
-                           [this](TColorForm form) {
-                               Settings.mRegistry1.AddValue(SettingName(posCopyForm), ColorFormName(form));
-                               Settings.mRegistry1.WriteValues();
-                           },
-                           [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); }});
+    colorCopy = new TColorCopy(this,
+                               TColorCopy::THooks{
+                                   .status = [this](const QString& text) { SetStatus0(text); },
+                                   .formChosen =
+                                       [this](TColorForm form) {
+                                           Settings.mRegistry1.AddValue(SettingName(posCopyForm), ColorFormName(form));
+                                           Settings.mRegistry1.WriteValues();
+                                       },
+                                   .setColor = [this](const TRgbColor& c) { SetCurrentColor(c.Red, c.Green, c.Blue); },
+                               });
     AttachCopyMenus();
 
     connect(AdvPageControl1, &QTabWidget::currentChanged, this, &TForm1::AdvPageControl1Change);
