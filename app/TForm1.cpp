@@ -280,7 +280,10 @@ void TForm1::FormCreate()
     // palettes already in the folder.
     paletteFiles->ListPaletteFiles();
 
-    TStartOpening opening = PlanStartOpening(Settings.SettingsValues, firstRun, Pal.ListPaletteFiles());
+    QStringList listed;
+    for (int row = 0; row < paletteFiles->list_pp->count(); ++row)
+        listed.append(paletteFiles->list_pp->item(row)->text());
+    TStartOpening opening = PlanStartOpening(Settings.SettingsValues, firstRun, listed);
     QString deferredError;
     if (opening.readPalette) {
         TPaletteModel probe;
