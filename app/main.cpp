@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "grab/GrabPage.h"
 #include "grab/WindowKeys.h"
+#include "platform/FontWarmUp.h"
 #include "platform/GlobalKeys.h"
 #include "platform/ScreenPortal.h"
 
@@ -21,8 +22,12 @@ int main(int argc, char** argv)
     }
 
     PreferX11Platform();
+    // Fonts are read on a thread of their own while Qt connects to the
+    // display; that work ends before the application does.
+    TFontWarmUp fonts;
     QApplication app(argc, argv);
     SetupApplication(app);
+    const TFontWarmUp::TReady fontsReady = fonts.applicationStarted();
 
     // The first Tintwell of the session answers `tintwell --grab`; a second
     // start with --grab asks it and ends.

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     # build
     build-essential cmake ccache pkg-config
-    qt6-base-dev libgl-dev libx11-dev libxcb1-dev
+    qt6-base-dev libgl-dev libx11-dev libxcb1-dev libfontconfig-dev
     libgtest-dev libbenchmark-dev
     # the tests that drive the real program
     xvfb xauth xdotool imagemagick x11-apps x11-utils xclip
