@@ -7,6 +7,10 @@
 # text pays for setting up fonts. When scripts/fetch-test-files.sh has
 # fetched GIMP's and Inkscape's palettes, each Tintwell run finds them in its
 # configuration folder, so listing them as libraries is part of the start.
+# The programs run on a session bus of their own, as on any desktop: without
+# one, every program that sets up accessibility (any window with text) makes
+# the D-Bus library try to start a bus, which no desktop user waits for.
+# TINTWELL_BENCH_NO_BUS=1 measures without it.
 #   scripts/bench-startup.sh [RUNS]   (default 11)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +20,14 @@ for f in program/tintwell bench/minimal_window bench/startup_probe; do
     [ -x "$build/$f" ] || { echo "bench-startup: build first ($build/$f missing)" >&2; exit 1; }
 done
 
-"$top/tests/support/with-xvfb.sh" bash -s "$build" "$runs" <<'INNER'
+bus=()
+if [ -z "${TINTWELL_BENCH_NO_BUS:-}" ] && command -v dbus-run-session >/dev/null; then
+    bus=(dbus-run-session --)
+fi
+echo "session bus: $([ ${#bus[@]} -gt 0 ] && echo "a private one (dbus-run-session)" || echo none)"
+
+# The bus daemon's note that it may not raise its file limit is no finding.
+"$top/tests/support/with-xvfb.sh" "${bus[@]}" bash -s "$build" "$runs" 2> >(grep -v 'Failed to set fd limit' >&2) <<'INNER'
 set -euo pipefail
 build=$1 runs=$2
 prog="$TINTWELL_TEST_WORK/program"
