@@ -296,7 +296,13 @@ void TColorArea::endPointerPress()
 void TColorArea::DrawModelImage(const TRgbColor& color)
 {
     const auto hue = std::int32_t(RgbToHsb(color).Hue);
-    FillModelImage(state_.ModelImage, hue);
+    // The picture is the hue's alone: a change that keeps the hue (a channel
+    // typed, a step darker, a drag across the square) keeps the picture.
+    if (hue != filledHue_ || state_.ModelImage.cacheKey() != filledKey_) {
+        FillModelImage(state_.ModelImage, hue);
+        filledHue_ = hue;
+        filledKey_ = state_.ModelImage.cacheKey();
+    }
     if (square_.size() != QSize(ModelBoxSize, ModelBoxSize))
         square_ = QImage(ModelBoxSize, ModelBoxSize, QImage::Format_RGB32);
     StretchNearest(state_.ModelImage, square_);

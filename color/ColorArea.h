@@ -121,5 +121,9 @@ private:
     QImage tracker_;
     QImage mixer_;
     QRgb squareMarker_ = 0; // the marker colour the square's picture carries
+    // The hue the colour model's picture was last filled for, and the
+    // picture's key right after; any other change to the picture changes it.
+    std::int32_t filledHue_ = -1;
+    qint64 filledKey_ = 0;
     TShownPicture squareShown_, trackerShown_, mixerShown_;
 };

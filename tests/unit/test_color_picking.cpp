@@ -110,6 +110,47 @@ TEST(ColorModelPictures, SquareShowsWholeModelPixelsAndTheMarker)
     EXPECT_NE(square.pixel(216, 3), light);
 }
 
+TEST(ColorModelPictures, SquareIsFilledForTheHueOfEveryChange)
+{
+    // The square's picture is kept while the hue stays; it must still be
+    // the current hue's after each kind of change, and after the model
+    // picture itself was replaced.
+    TFormFixture f;
+    TForm1& form = f.open();
+    TColorArea& a = *form.colorArea;
+    const auto expectHueOf = [&](const TRgbColor& c, const char* what) {
+        QImage model;
+        FillModelImage(model, std::int32_t(RgbToHsb(c).Hue));
+        QImage square(220, 220, QImage::Format_RGB32);
+        StretchNearest(model, square);
+        const TMarkerPlaces places = PlaceMarkers(c);
+        DrawModelMarker(square, places.ModelX, places.ModelY, MarkerColorFor(c));
+        EXPECT_EQ(a.SquarePicture(), square) << what;
+    };
+    const struct {
+        TRgbColor color;
+        const char* what;
+    } steps[] = {
+        {{255, 0, 0}, "red"},
+        {{128, 0, 0}, "a darker red: the same hue"},
+        {{0, 0, 255}, "blue: another hue"},
+        {{255, 0, 0}, "back to red"},
+        {{200, 120, 40}, "orange"},
+    };
+    for (const auto& step : steps) {
+        form.SetCurrentColor(step.color.Red, step.color.Green, step.color.Blue);
+        expectHueOf(step.color, step.what);
+    }
+    // A typed channel that keeps the hue.
+    a.rgbInput_G->setValue(119);
+    expectHueOf({200, 119, 40}, "green typed");
+    // A new, blank model picture of the same hue.
+    form.Color.ModelImage = QImage(100, 100, QImage::Format_RGB32);
+    form.Color.ModelImage.fill(Qt::black);
+    form.SetCurrentColor(200, 119, 40);
+    expectHueOf({200, 119, 40}, "after the model picture was replaced");
+}
+
 TEST(ColorModelPictures, MarkerTurnsDarkAbove400)
 {
     TFormFixture f;

@@ -139,8 +139,9 @@ TEST(StartUp, UnusableLastPaletteOrColourStartsWithoutPalettes)
         EXPECT_EQ(form.Color.NewColor, (TRgbColor{255, 0, 0})) << c.what;
         EXPECT_EQ(form.Pal.PaletteName, "untitled") << c.what;
         EXPECT_EQ(f.fake.dialogs.shown.size(), c.expectError ? 1u : 0u) << c.what;
-        if (!c.content.isNull())
+        if (!c.content.isNull()) {
             EXPECT_EQ(f.readPalette(c.lastFile), c.content) << c.what;
+        }
     }
 }
 
