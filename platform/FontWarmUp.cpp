@@ -28,9 +28,9 @@ TFontEnvironment TFontEnvironment::Current()
 
 bool FontsMayLoadDuringStart(const TFontEnvironment& env)
 {
-    // Qt's X11 platform, given either by name (options after a colon) or by
-    // default. Only it has been watched changing nothing in the environment
-    // but the start-up id.
+    // Qt's X11 platform, named (options after a colon) or by default: the one
+    // platform seen, under a debugger, to change nothing in the environment
+    // but the start-up id while it starts.
     const bool x11 =
         Unset(env.platform) || std::strcmp(env.platform, "xcb") == 0 || std::strncmp(env.platform, "xcb:", 4) == 0;
     return x11 && Unset(env.platformTheme) && Unset(env.startupId);

@@ -1,6 +1,6 @@
 // Reading fontconfig's configuration (some sixty XML files and the font
 // caches) is the largest single piece of work before the first window can be
-// laid out: about as much as connecting to the display. None of it needs the
+// laid out: a quarter of what runs before it first shows. None of it needs the
 // main thread, so TFontWarmUp does it on a thread of its own while the main
 // thread connects to the display, and then fills Qt's list of fonts there
 // as soon as the application exists, while the main thread starts building
